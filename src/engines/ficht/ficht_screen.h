@@ -1,0 +1,6 @@
+#pragma once
+
+class LoadedWindow;
+
+// Loads the OutBoard Fitch screen (Form44).
+LoadedWindow *createFichtScreen();

@@ -1,0 +1,6 @@
+#pragma once
+
+class LoadedWindow;
+
+// Loads the Yamaha screen (Form5).
+LoadedWindow *createYamahaScreen();

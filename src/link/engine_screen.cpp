@@ -1,0 +1,293 @@
+#include "link/engine_screen.h"
+
+#include "app/errors32.h"
+#include "ui/controls.h"
+#include "ui/datafiles.h"
+#include "ui/messagebox.h"
+#include "ui/picture.h"
+#include "ui/pointer.h"
+#include "ui/pump.h"
+#include "ui/twips.h"
+
+namespace unitlink {
+
+namespace {
+constexpr int kProgressStepWait = 10000;
+const QString kNotAvailable = QStringLiteral("Non available. Demostration Software");
+} // namespace
+
+EngineScreen::EngineScreen(const ScreenSetup &setup) : setup_(setup) {
+    setObjectName(setup_.formName);
+    setWindowTitle(setup_.windowCaption);
+    ui::setClientSize(this, kClientWidth, kClientHeight);
+    buildButtonBar();
+    buildIdentificationPanel();
+    buildProgressAndMessagePanels();
+    setLoadCaptions();
+}
+
+void EngineScreen::buildButtonBar() {
+    buttonBarFrame = ui::frame(setup_.barFrameName, setup_.unitName, this);
+    ui::place(buttonBarFrame, 120, 120, 4800, 6120);
+
+    auto functionButton = [this](const char *name, const char *caption, int slot) {
+        auto *button = new ui::CommandButton(QString::fromLatin1(name),
+                                             QString::fromLatin1(caption), buttonBarFrame);
+        ui::place(button, 120 + (slot % 2) * 2280, 300 + (slot / 2) * 555, 2160, 495);
+        button->setEnabled(false);
+        return button;
+    };
+    connectButton = functionButton("Command29", "Connect", 0);
+    engineInfoButton = functionButton("Command20", "Engine Info", 1);
+    diagnosisButton = functionButton("Command30", "Diagnostic", 2);
+    actuatorsButton = functionButton("Command31", "Actuators", 3);
+    eraseFaultsButton = functionButton("Command1", "Erase Faults", 4);
+    liveDataButton = functionButton("Command11", "Live Data", 5);
+    seventhButton = nullptr;
+    if (setup_.seventh == ScreenSetup::Seventh::Historic)
+        seventhButton = functionButton("Command24", "Historic", 6);
+    else if (setup_.seventh == ScreenSetup::Seventh::Service)
+        seventhButton = functionButton("Command24", "Service", 6);
+
+    resultList = ui::listBox(QStringLiteral("List1"), buttonBarFrame);
+    ui::place(resultList, 120, 2580, 4560, 3420);
+
+    auto stripButton = [this](const char *name, const char *caption, int left) {
+        auto *button =
+            new ui::CommandButton(QString::fromLatin1(name), QString::fromUtf8(caption), this);
+        ui::place(button, left, 6480, 1500, 495);
+        return button;
+    };
+    helpButton = stripButton("Command19", "Help", 120);
+    reportButton = stripButton("Command4", "Report", 1740);
+    saveButton = stripButton("Command2", "Save", 3360);
+    exitButton = stripButton("Command3", "Salir", 8700);
+
+    connect(connectButton, &QPushButton::clicked, this, [this] { connectToUnit(); });
+    connect(exitButton, &QPushButton::clicked, this, &LoadedWindow::unload);
+    connect(exitButton, &ui::CommandButton::escapePressed, this, [this] {
+        if (exitButton->isEnabled())
+            unload();
+    });
+}
+
+void EngineScreen::buildIdentificationPanel() {
+    identificationPanel = ui::frame(QStringLiteral("Frame2"), QString(), this);
+    ui::place(identificationPanel, 5040, 120, 5130, 1815);
+    const QRect &area = setup_.pictureTwips;
+    identificationList = ui::listBox(QStringLiteral("List2"), identificationPanel);
+    ui::place(identificationList, area.x(), area.y(), area.width(), area.height());
+    picture = nullptr;
+    if (!setup_.pictureFile.isEmpty()) {
+        picture = new ui::Picture(identificationPanel);
+        picture->setObjectName(QStringLiteral("Image1"));
+        picture->setAccessibleName(QStringLiteral("Image1"));
+        picture->load(ui::picturePath(setup_.pictureFile));
+        picture->hide();
+        // Before Connect the picture stands where the identification will be.
+        identificationList->hide();
+    }
+}
+
+void EngineScreen::buildProgressAndMessagePanels() {
+    progressPanel = ui::frame(QStringLiteral("Frame14"), QString(), this);
+    ui::place(progressPanel, 1560, 2880, 7200, 960);
+    progressLabel = ui::label(QStringLiteral("Label51"), QString(), progressPanel);
+    progressLabel->setFont(ui::fixedFont());
+    ui::place(progressLabel, 120, 360, 6960, 375);
+    progressPanel->hide();
+
+    messagePanel = ui::frame(QStringLiteral("Frame7"), QString(), this);
+    ui::place(messagePanel, 1560, 2640, 7200, 1440);
+    messageLabel = ui::label(QStringLiteral("Label7"), QString(), messagePanel);
+    messageLabel->setWordWrap(true);
+    ui::place(messageLabel, 120, 300, 6960, 600);
+    messageExitButton =
+        new ui::CommandButton(QStringLiteral("Command15"), QStringLiteral("Exit"), messagePanel);
+    ui::place(messageExitButton, 5640, 930, 1320, 375);
+    messagePanel->hide();
+    connect(messageExitButton, &QPushButton::clicked, this, [this] {
+        messagePanel->hide();
+        if (setup_.messageExitEnablesBar)
+            EnableButtonBar();
+        focusExit();
+    });
+}
+
+void EngineScreen::setLoadCaptions() {
+    using namespace ERRORS32;
+    exitButton->setText(CapExit);
+    messageExitButton->setText(CapExit);
+    connectButton->setText(CapConnectWithEcm);
+    engineInfoButton->setText(CapEngine + QStringLiteral(" Info"));
+    diagnosisButton->setText(CapDiagnostic);
+    eraseFaultsButton->setText(CapEraseFaults);
+    liveDataButton->setText(CapLiveData);
+    actuatorsButton->setText(CapActuators);
+    reportButton->setText(CapReports);
+    saveButton->setText(CapSave);
+    helpButton->setText(CapHelp);
+    if (seventhButton && setup_.seventh == ScreenSetup::Seventh::Service)
+        seventhButton->setText(CapService);
+    identificationPanel->setTitle(QString());
+}
+
+void EngineScreen::finishLoad() {
+    if (picture) {
+        const QRect &area = setup_.pictureTwips;
+        ui::place(picture, area.x(), area.y(), area.width(), area.height());
+        picture->show();
+        picture->raise();
+    }
+    show();
+    connectButton->setEnabled(true);
+    exitButton->setFocus();
+}
+
+ui::CommandButton *EngineScreen::barButton(BarButton role) const {
+    switch (role) {
+    case BarButton::Connect:
+        return connectButton;
+    case BarButton::EngineInfo:
+        return engineInfoButton;
+    case BarButton::Diagnosis:
+        return diagnosisButton;
+    case BarButton::Actuators:
+        return actuatorsButton;
+    case BarButton::EraseFaults:
+        return eraseFaultsButton;
+    case BarButton::LiveData:
+        return liveDataButton;
+    case BarButton::Seventh:
+        return seventhButton;
+    case BarButton::Help:
+        return helpButton;
+    case BarButton::Report:
+        return reportButton;
+    case BarButton::Save:
+        return saveButton;
+    case BarButton::Exit:
+        return exitButton;
+    }
+    return nullptr;
+}
+
+bool EngineScreen::BusyWait(int limit) {
+    ui::NestedEventScope scope;
+    for (int counter = 0; counter <= limit; ++counter) {
+        if (isUnloaded())
+            break;
+        ui::eventPump().pass();
+    }
+    if (!isUnloaded())
+        return true;
+    // Nothing is left to restore the pointer of an exchange that was cut short.
+    ui::setArrow();
+    return false;
+}
+
+bool EngineScreen::ShowProgress() {
+    ui::setHourglass();
+    progressLabel->setText(QStringLiteral(" "));
+    progressPanel->setTitle(ERRORS32::MsgInitializingCommunication);
+    progressPanel->show();
+    progressPanel->raise();
+    for (int step = 0; step < setup_.connectSteps; ++step) {
+        progressLabel->setText(progressLabel->text() + QLatin1Char('I'));
+        if (!BusyWait(kProgressStepWait))
+            return false;
+    }
+    return true;
+}
+
+void EngineScreen::EnableButtonBar() {
+    for (BarButton role : setup_.barOrder)
+        if (auto *button = barButton(role))
+            button->setEnabled(true);
+}
+
+void EngineScreen::DisableButtonBar() {
+    for (BarButton role : setup_.barOrder)
+        if (auto *button = barButton(role))
+            button->setEnabled(false);
+}
+
+void EngineScreen::ShowNoCommunication() {
+    ui::setArrow();
+    progressPanel->hide();
+    showMessage(ERRORS32::MsgNoCommunication);
+}
+
+void EngineScreen::showMessage(const QString &text) {
+    messageLabel->setText(text);
+    messagePanel->show();
+    messagePanel->raise();
+    messageExitButton->setFocus();
+}
+
+void EngineScreen::showNotAvailable() { ui::messageBox(this, kNotAvailable); }
+
+void EngineScreen::openPanel(QWidget *panel, QWidget *focus, bool disableBar) {
+    panel->show();
+    panel->raise();
+    if (disableBar)
+        DisableButtonBar();
+    if (focus && focus->isEnabled())
+        focus->setFocus();
+}
+
+void EngineScreen::closePanel(QWidget *panel) {
+    panel->hide();
+    EnableButtonBar();
+    focusExit();
+}
+
+void EngineScreen::focusExit() {
+    if (exitButton->isEnabled())
+        exitButton->setFocus();
+}
+
+void EngineScreen::connectToUnit() {
+    const int run = ++connectRuns_;
+    resultList->clear();
+    identificationList->clear();
+    ui::setHourglass();
+    if (!ShowProgress())
+        return;
+    // A Connect pressed during this one has already done the whole sequence.
+    if (run != connectRuns_)
+        return;
+    progressLabel->setText(progressLabel->text() + QStringLiteral("III"));
+    for (auto *button : {seventhButton, engineInfoButton, diagnosisButton, actuatorsButton,
+                         eraseFaultsButton, liveDataButton})
+        if (button)
+            button->setEnabled(true);
+    ui::setArrow();
+    identificationList->show();
+    identificationList->clear();
+    identificationList->addItems(identificationLines());
+    progressPanel->hide();
+    identificationPanel->setTitle(identificationCaption());
+    if (picture)
+        picture->hide();
+}
+
+bool EngineScreen::runLive(const std::function<void()> &step, int waitLimit) {
+    LiveRunState = kRunning;
+    for (;;) {
+        step();
+        if (!BusyWait(waitLimit))
+            return false;
+        if (LiveRunState == kStopRequested)
+            return true;
+    }
+}
+
+bool EngineScreen::requestLiveStop() {
+    if (LiveRunState != kRunning)
+        return false;
+    LiveRunState = kStopRequested;
+    return true;
+}
+
+} // namespace unitlink

@@ -1,0 +1,151 @@
+#pragma once
+
+#include "app/window.h"
+
+#include <QList>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+namespace ui {
+class CommandButton;
+class Picture;
+} // namespace ui
+
+namespace unitlink {
+
+// The buttons of the ButtonBar, for the order of EnableButtonBar/DisableButtonBar.
+enum class BarButton {
+    Connect,
+    EngineInfo,
+    Diagnosis,
+    Actuators,
+    EraseFaults,
+    LiveData,
+    Seventh, // Historic or Service, by screen
+    Help,
+    Report,
+    Save,
+    Exit,
+};
+
+// The values one engine screen gives the shared skeleton.
+struct ScreenSetup {
+    QString formName;      // "Form47"
+    QString windowCaption; // title bar
+    QString unitName;      // ButtonBar frame caption
+    QString barFrameName = QStringLiteral("Frame3");
+    int connectSteps = 25;
+    enum class Seventh { Historic, Service, None } seventh = Seventh::Historic;
+    QList<BarButton> barOrder;
+    QString pictureFile; // empty: the screen shows no picture
+    QRect pictureTwips{120, 240, 4890, 1455};
+    // The MessagePanel's Exit also re-enables the ButtonBar.
+    bool messageExitEnablesBar = true;
+};
+
+// The skeleton every engine screen shares: the ButtonBar with its ResultList,
+// the IdentificationPanel, the ProgressPanel, the MessagePanel and the lower
+// strip, with the counted wait, the progress display, Connect, function
+// panels and the stop flag of repeated displays.
+//
+// A screen's constructor is its load step: it builds its own panels after
+// this constructor and ends with finishLoad().
+class EngineScreen : public LoadedWindow {
+    Q_OBJECT
+public:
+    // LiveRunState values.
+    static constexpr qint16 kIdle = 0;
+    static constexpr qint16 kRunning = 2;
+    static constexpr qint16 kStopRequested = 5;
+    // Client area of every engine screen, in twips.
+    static constexpr int kClientWidth = 10320;
+    static constexpr int kClientHeight = 7200;
+    // Where function panels open, in twips.
+    static constexpr QRect kPanelArea{5040, 2040, 5130, 4200};
+
+    explicit EngineScreen(const ScreenSetup &setup);
+
+    const ScreenSetup &setup() const { return setup_; }
+
+    // The counted wait: limit + 1 passes through the event queue. Returns
+    // false, early, once the screen has been unloaded; the caller then
+    // returns without touching the screen.
+    bool BusyWait(int limit);
+    // Hourglass, an empty bar under MsgInitializingCommunication, then one
+    // "I" and one BusyWait(10000) per step. Leaves the panel shown.
+    bool ShowProgress();
+    void EnableButtonBar();
+    void DisableButtonBar();
+    void ShowNoCommunication();
+    void showMessage(const QString &text);
+    void showNotAvailable();
+
+    // Shows a function panel over the screen, optionally disabling the
+    // ButtonBar, and focuses the given control.
+    void openPanel(QWidget *panel, QWidget *focus, bool disableBar = true);
+    // Hides a function panel, re-enables the ButtonBar and focuses Exit.
+    void closePanel(QWidget *panel);
+    // Focuses the lower-strip Exit when it can take the focus.
+    void focusExit();
+
+    // Repeated displays. runLive sets LiveRunState to running and repeats
+    // step() then BusyWait(waitLimit) until a stop is requested; returns
+    // false if the screen was unloaded meanwhile.
+    qint16 LiveRunState = kIdle;
+    bool runLive(const std::function<void()> &step, int waitLimit = 600);
+    // The Exit of a live panel: during a run it only asks the run to stop
+    // and returns true; otherwise it returns false and the caller closes.
+    bool requestLiveStop();
+    bool isLiveRunning() const { return LiveRunState == kRunning; }
+
+    // Controls, by role.
+    QGroupBox *buttonBarFrame;
+    ui::CommandButton *connectButton;
+    ui::CommandButton *engineInfoButton;
+    ui::CommandButton *diagnosisButton;
+    ui::CommandButton *actuatorsButton;
+    ui::CommandButton *eraseFaultsButton;
+    ui::CommandButton *liveDataButton;
+    ui::CommandButton *seventhButton; // Historic or Service; nullptr when absent
+    QListWidget *resultList;
+    ui::CommandButton *helpButton;
+    ui::CommandButton *reportButton;
+    ui::CommandButton *saveButton;
+    ui::CommandButton *exitButton;
+    QGroupBox *identificationPanel;
+    ui::Picture *picture; // nullptr when the screen has none
+    QListWidget *identificationList;
+    QGroupBox *progressPanel;
+    QLabel *progressLabel;
+    QGroupBox *messagePanel;
+    QLabel *messageLabel;
+    ui::CommandButton *messageExitButton;
+
+protected:
+    // Place the picture, show the window, enable Connect, focus Exit.
+    void finishLoad();
+
+    // Connect: clear, progress, enable the link functions, list the
+    // identification. Screens give their lines and caption.
+    virtual void connectToUnit();
+    virtual QStringList identificationLines() const { return {}; }
+    virtual QString identificationCaption() const { return setup_.unitName; }
+
+    ui::CommandButton *barButton(BarButton role) const;
+
+private:
+    void buildButtonBar();
+    void buildIdentificationPanel();
+    void buildProgressAndMessagePanels();
+    void setLoadCaptions();
+
+    ScreenSetup setup_;
+    int connectRuns_ = 0;
+};
+
+} // namespace unitlink

@@ -1,0 +1,103 @@
+#include "ui/controls.h"
+
+#include <QFontDatabase>
+#include <QKeyEvent>
+
+namespace ui {
+
+QFont fixedFont() {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSize(9);
+    return font;
+}
+
+CommandButton::CommandButton(const QString &name, const QString &caption, QWidget *parent)
+    : QPushButton(caption, parent) {
+    setObjectName(name);
+    setAccessibleName(name);
+    setAutoDefault(false);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent *event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        event->accept();
+        emit escapePressed();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        click();
+        return;
+    default:
+        QPushButton::keyPressEvent(event);
+    }
+}
+
+TextBox::TextBox(const QString &name, QWidget *parent) : QLineEdit(parent) {
+    setObjectName(name);
+    setAccessibleName(name);
+}
+
+void TextBox::focusInEvent(QFocusEvent *event) {
+    QLineEdit::focusInEvent(event);
+    deselect();
+    setCursorPosition(text().size());
+}
+
+void TextBox::keyPressEvent(QKeyEvent *event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        emit enterPressed();
+        return;
+    case Qt::Key_Escape:
+        event->accept();
+        emit escapePressed();
+        return;
+    default:
+        QLineEdit::keyPressEvent(event);
+    }
+}
+
+QGroupBox *frame(const QString &name, const QString &caption, QWidget *parent) {
+    auto *box = new QGroupBox(caption, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QLabel *label(const QString &name, const QString &caption, QWidget *parent) {
+    auto *text = new QLabel(caption, parent);
+    text->setObjectName(name);
+    return text;
+}
+
+QListWidget *listBox(const QString &name, QWidget *parent) {
+    auto *list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setFont(fixedFont());
+    return list;
+}
+
+QRadioButton *option(const QString &name, const QString &caption, QWidget *parent) {
+    auto *button = new QRadioButton(caption, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(name);
+    return button;
+}
+
+QString indexedName(const QString &name, int index) {
+    return QStringLiteral("%1(%2)").arg(name).arg(index);
+}
+
+QStringList listItems(const QListWidget *list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    return items;
+}
+
+} // namespace ui

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace ui {
+
+// The fixed-pitch face of lists and progress bars.
+QFont fixedFont();
+
+// A command button. Enter presses it like Space does; Escape is reported
+// separately, for Exit buttons that close their window on Escape.
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit CommandButton(const QString &name, const QString &caption, QWidget *parent);
+
+signals:
+    void escapePressed();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+// A single-line entry box: the caret goes after the last character when the
+// box receives the focus; Enter and Escape are reported as signals.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(const QString &name, QWidget *parent);
+
+signals:
+    void enterPressed();
+    void escapePressed();
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+// Frames, labels, lists and options with their object names set.
+QGroupBox *frame(const QString &name, const QString &caption, QWidget *parent);
+QLabel *label(const QString &name, const QString &caption, QWidget *parent);
+QListWidget *listBox(const QString &name, QWidget *parent);
+QRadioButton *option(const QString &name, const QString &caption, QWidget *parent);
+// Members of a control array are named like "Option2(3)".
+QString indexedName(const QString &name, int index);
+
+// The texts of a list, in order.
+QStringList listItems(const QListWidget *list);
+
+} // namespace ui

@@ -1,0 +1,89 @@
+#include "ui/grid.h"
+
+#include "ui/twips.h"
+
+#include <QHeaderView>
+
+namespace ui {
+
+namespace {
+Qt::Alignment toQt(Grid::Align align) {
+    switch (align) {
+    case Grid::Align::Center:
+        return Qt::AlignCenter;
+    case Grid::Align::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case Grid::Align::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+} // namespace
+
+Grid::Grid(QWidget *parent) : QTableWidget(parent) {
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(pixels(240));
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Grid::setRows(int rows) { setRowCount(qMax(0, rows)); }
+
+void Grid::setCols(int cols) {
+    setColumnCount(qMax(0, cols));
+    while (alignments_.size() < columnCount())
+        alignments_.append(Align::Left);
+}
+
+void Grid::setColWidth(int col, int twips) {
+    if (col >= 0 && col < columnCount())
+        setColumnWidth(col, pixels(twips));
+}
+
+int Grid::colWidth(int col) const { return columnWidth(col) * kTwipsPerPixel; }
+
+void Grid::setColAlignment(int col, Align align) {
+    if (col < 0 || col >= columnCount())
+        return;
+    alignments_[col] = align;
+    for (int r = 0; r < rowCount(); ++r)
+        if (QTableWidgetItem *it = item(r, col))
+            it->setTextAlignment(toQt(align));
+}
+
+void Grid::setCurrent(int row, int col) {
+    row_ = row;
+    col_ = col;
+}
+
+void Grid::setText(const QString &text) { setCell(row_, col_, text); }
+
+QString Grid::text() const { return cell(row_, col_); }
+
+void Grid::setCell(int row, int col, const QString &text) {
+    if (row < 0 || row >= rowCount() || col < 0 || col >= columnCount())
+        return;
+    QTableWidgetItem *it = item(row, col);
+    if (!it) {
+        it = new QTableWidgetItem;
+        it->setTextAlignment(toQt(alignments_.value(col, Align::Left)));
+        setItem(row, col, it);
+    }
+    it->setText(text);
+}
+
+QString Grid::cell(int row, int col) const {
+    const QTableWidgetItem *it = item(row, col);
+    return it ? it->text() : QString();
+}
+
+void Grid::clearCells() {
+    for (int r = 0; r < rowCount(); ++r)
+        for (int c = 0; c < columnCount(); ++c)
+            if (QTableWidgetItem *it = item(r, c))
+                it->setText(QString());
+}
+
+} // namespace ui

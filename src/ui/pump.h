@@ -1,0 +1,54 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+
+namespace ui {
+
+// One pass of a counted wait: the program yields to the event queue here.
+// The pump is replaceable so that tests can count passes and act at a
+// chosen one without waiting in real time.
+class EventPump {
+public:
+    virtual ~EventPump() = default;
+    virtual void pass() = 0;
+};
+
+// The program's pump: every pass takes the same wall time, pending events
+// are processed at least once a millisecond, and the thread sleeps instead
+// of spinning in between.
+class PacedPump final : public EventPump {
+public:
+    static constexpr std::chrono::nanoseconds kPassTime{5000};
+    void pass() override;
+
+private:
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point due_{};
+    Clock::time_point lastEvents_{};
+};
+
+// Installs a pump (nullptr restores the program's pump); returns the previous one.
+EventPump *installEventPump(EventPump *pump);
+EventPump &eventPump();
+
+// Marks a stretch of code that processes events while a handler is
+// suspended (a counted wait, a modal box). Windows unloaded meanwhile are
+// only destroyed once the outermost scope has ended.
+class NestedEventScope {
+public:
+    NestedEventScope();
+    ~NestedEventScope();
+    NestedEventScope(const NestedEventScope &) = delete;
+    NestedEventScope &operator=(const NestedEventScope &) = delete;
+};
+int nestedEventDepth();
+// Runs once every nested scope has ended (at once when none is active).
+void whenNoNestedEvents(std::function<void()> action);
+
+// The system pause of the actuator tests: blocks the thread for ms milliseconds.
+void Sleep(int ms);
+using SleepFunction = std::function<void(int)>;
+SleepFunction installSleep(SleepFunction sleep); // empty restores the real one
+
+} // namespace ui

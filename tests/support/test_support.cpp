@@ -1,0 +1,143 @@
+#include "support/test_support.h"
+
+#include "app/errors32.h"
+#include "app/window_registry.h"
+#include "program.h"
+#include "ui/messagebox.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+
+namespace testing {
+
+CountingPump::CountingPump() : previous_(ui::installEventPump(this)) {}
+
+CountingPump::~CountingPump() { ui::installEventPump(previous_); }
+
+void CountingPump::pass() {
+    ++passes_;
+    auto [first, last] = actions_.equal_range(passes_);
+    if (first != last) {
+        std::vector<std::function<void()>> due;
+        for (auto it = first; it != last; ++it)
+            due.push_back(it->second);
+        actions_.erase(first, last);
+        for (auto &action : due)
+            action();
+    }
+    if (eventsEvery > 0 && passes_ % eventsEvery == 0)
+        QCoreApplication::processEvents();
+}
+
+void CountingPump::at(qint64 pass, std::function<void()> action) {
+    actions_.emplace(pass, std::move(action));
+}
+
+RecordedSleeps::RecordedSleeps()
+    : previous_(ui::installSleep([this](int ms) { calls.push_back(ms); })) {}
+
+RecordedSleeps::~RecordedSleeps() { ui::installSleep(previous_); }
+
+RecordedMessageBoxes::RecordedMessageBoxes()
+    : previous_(ui::installMessageBoxHandler(
+          [this](QWidget *, const QString &text) { texts << text; })) {}
+
+RecordedMessageBoxes::~RecordedMessageBoxes() { ui::installMessageBoxHandler(previous_); }
+
+void flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void unloadEverything() {
+    WindowRegistry::instance().unloadAll();
+    flushDeletes();
+}
+
+LoadedWindow *startProgramFresh() {
+    unloadEverything();
+    ERRORS32::LanguageCode = 0;
+    return WindowRegistry::instance().open(QStringLiteral("Form3"));
+}
+
+LoadedWindow *openWindow(const QString &name) { return WindowRegistry::instance().open(name); }
+
+LoadedWindow *loaded(const QString &name) { return WindowRegistry::instance().find(name); }
+
+void chooseMenu(const QString &item) {
+    LoadedWindow *main = loaded(QStringLiteral("Form3"));
+    QVERIFY2(main, "the main window is not loaded");
+    auto *action = main->findChild<QAction *>(item);
+    QVERIFY2(action, qPrintable(QStringLiteral("no menu item ") + item));
+    action->trigger();
+}
+
+void press(QWidget *window, const QString &name) {
+    auto *button = find<QAbstractButton>(window, name);
+    QVERIFY2(button, qPrintable(QStringLiteral("no button ") + name));
+    QVERIFY2(button->isEnabled(), qPrintable(name + QStringLiteral(" is disabled")));
+    QVERIFY2(button->isVisible(), qPrintable(name + QStringLiteral(" is hidden")));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void key(QWidget *window, const QString &name, Qt::Key keyCode) {
+    auto *control = find<QWidget>(window, name);
+    QVERIFY2(control, qPrintable(QStringLiteral("no control ") + name));
+    QTest::keyClick(control, keyCode);
+}
+
+QStringList listTexts(QWidget *window, const QString &name) {
+    QStringList texts;
+    if (auto *list = find<QListWidget>(window, name))
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->item(i)->text();
+    return texts;
+}
+
+QString textOf(QWidget *window, const QString &name) {
+    QWidget *control = find<QWidget>(window, name);
+    if (auto *label = qobject_cast<QLabel *>(control))
+        return label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        return button->text();
+    if (auto *box = qobject_cast<QLineEdit *>(control))
+        return box->text();
+    if (auto *frame = qobject_cast<QGroupBox *>(control))
+        return frame->title();
+    if (control && control->isWindow())
+        return control->windowTitle();
+    return QStringLiteral("<no text control %1>").arg(name);
+}
+
+bool isEnabled(QWidget *window, const QString &name) {
+    QWidget *control = find<QWidget>(window, name);
+    return control && control->isEnabled();
+}
+
+bool isShown(QWidget *window, const QString &name) {
+    QWidget *control = find<QWidget>(window, name);
+    return control && control->isVisible();
+}
+
+QString focusName(QWidget *window) {
+    QWidget *focus = window ? window->focusWidget() : nullptr;
+    return focus ? focus->objectName() : QString();
+}
+
+void useLanguage(int language) {
+    ERRORS32::LanguageCode = qint16(language);
+    ERRORS32::LanguageLoader();
+}
+
+void initTestProcess() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QApplication::setQuitOnLastWindowClosed(false);
+    registerProgramWindows();
+}
+
+} // namespace testing
