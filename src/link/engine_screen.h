@@ -102,6 +102,8 @@ public:
     // and returns true; otherwise it returns false and the caller closes.
     bool requestLiveStop();
     bool isLiveRunning() const { return LiveRunState == kRunning; }
+    // Another function is starting: a running display ends after its step.
+    void stopLiveRun() { requestLiveStop(); }
 
     // Controls, by role.
     QGroupBox *buttonBarFrame;
