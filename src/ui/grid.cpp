@@ -35,14 +35,18 @@ void Grid::setCols(int cols) {
     setColumnCount(qMax(0, cols));
     while (alignments_.size() < columnCount())
         alignments_.append(Align::Left);
+    while (widths_.size() < columnCount())
+        widths_.append(columnWidth(widths_.size()) * kTwipsPerPixel);
 }
 
 void Grid::setColWidth(int col, int twips) {
-    if (col >= 0 && col < columnCount())
-        setColumnWidth(col, pixels(twips));
+    if (col < 0 || col >= columnCount())
+        return;
+    widths_[col] = twips;
+    setColumnWidth(col, pixels(twips));
 }
 
-int Grid::colWidth(int col) const { return columnWidth(col) * kTwipsPerPixel; }
+int Grid::colWidth(int col) const { return widths_.value(col, 0); }
 
 void Grid::setColAlignment(int col, Align align) {
     if (col < 0 || col >= columnCount())

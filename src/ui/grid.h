@@ -34,6 +34,7 @@ private:
     int row_ = 0;
     int col_ = 0;
     QList<Align> alignments_;
+    QList<int> widths_; // twips, as given
 };
 
 } // namespace ui
