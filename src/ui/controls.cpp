@@ -58,6 +58,10 @@ void TextBox::keyPressEvent(QKeyEvent *event) {
         event->accept();
         emit escapePressed();
         return;
+    case Qt::Key_Up:
+        emit upPressed();
+        QLineEdit::keyPressEvent(event);
+        return;
     default:
         QLineEdit::keyPressEvent(event);
     }

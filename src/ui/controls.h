@@ -27,7 +27,8 @@ protected:
 };
 
 // A single-line entry box: the caret goes after the last character when the
-// box receives the focus; Enter and Escape are reported as signals.
+// box receives the focus; Enter and Escape are reported as signals, and so is
+// the Up arrow (which then goes on to the box's usual handling).
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -36,6 +37,7 @@ public:
 signals:
     void enterPressed();
     void escapePressed();
+    void upPressed();
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
