@@ -13,6 +13,8 @@ Qt::Alignment toQt(Grid::Align align) {
         return Qt::AlignCenter;
     case Grid::Align::Right:
         return Qt::AlignRight | Qt::AlignVCenter;
+    case Grid::Align::LeftTop:
+        return Qt::AlignLeft | Qt::AlignTop;
     case Grid::Align::Left:
         break;
     }
@@ -29,7 +31,10 @@ Grid::Grid(QWidget *parent) : QTableWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
-void Grid::setRows(int rows) { setRowCount(qMax(0, rows)); }
+void Grid::setRows(int rows) {
+    setRowCount(qMax(0, rows));
+    shadeFixedRows();
+}
 
 void Grid::setCols(int cols) {
     setColumnCount(qMax(0, cols));
@@ -37,6 +42,7 @@ void Grid::setCols(int cols) {
         alignments_.append(Align::Left);
     while (widths_.size() < columnCount())
         widths_.append(columnWidth(widths_.size()) * kTwipsPerPixel);
+    shadeFixedRows();
 }
 
 void Grid::setColWidth(int col, int twips) {
@@ -46,7 +52,9 @@ void Grid::setColWidth(int col, int twips) {
     setColumnWidth(col, pixels(twips));
 }
 
-int Grid::colWidth(int col) const { return widths_.value(col, 0); }
+int Grid::colWidth(int col) const {
+    return widths_.value(col, 0);
+}
 
 void Grid::setColAlignment(int col, Align align) {
     if (col < 0 || col >= columnCount())
@@ -57,25 +65,57 @@ void Grid::setColAlignment(int col, Align align) {
             it->setTextAlignment(toQt(align));
 }
 
+Grid::Align Grid::colAlignment(int col) const {
+    return alignments_.value(col, Align::Left);
+}
+
+void Grid::setFixedRows(int rows) {
+    for (int r = 0; r < qMin(fixedRows_, rowCount()); ++r)
+        for (int c = 0; c < columnCount(); ++c)
+            if (QTableWidgetItem *it = item(r, c)) {
+                it->setBackground(QBrush());
+                it->setForeground(QBrush());
+            }
+    fixedRows_ = qMax(0, rows);
+    shadeFixedRows();
+}
+
+void Grid::shadeFixedRows() {
+    for (int r = 0; r < qMin(fixedRows_, rowCount()); ++r)
+        for (int c = 0; c < columnCount(); ++c) {
+            QTableWidgetItem *it = cellItem(r, c);
+            it->setBackground(palette().button());
+            it->setForeground(palette().buttonText());
+        }
+}
+
 void Grid::setCurrent(int row, int col) {
     row_ = row;
     col_ = col;
 }
 
-void Grid::setText(const QString &text) { setCell(row_, col_, text); }
+void Grid::setText(const QString &text) {
+    setCell(row_, col_, text);
+}
 
-QString Grid::text() const { return cell(row_, col_); }
+QString Grid::text() const {
+    return cell(row_, col_);
+}
 
 void Grid::setCell(int row, int col, const QString &text) {
     if (row < 0 || row >= rowCount() || col < 0 || col >= columnCount())
         return;
+    cellItem(row, col)->setText(text);
+}
+
+QTableWidgetItem *Grid::cellItem(int row, int col) {
     QTableWidgetItem *it = item(row, col);
     if (!it) {
         it = new QTableWidgetItem;
         it->setTextAlignment(toQt(alignments_.value(col, Align::Left)));
         setItem(row, col, it);
     }
-    it->setText(text);
+    return it;
 }
 
 QString Grid::cell(int row, int col) const {

@@ -6,10 +6,11 @@ namespace ui {
 
 // The grid control: rows and columns of plain text cells with a current
 // cell, column widths in twips and per-column alignment. Cells are read only.
+// The first rows may be fixed: they are shaded as headings.
 class Grid : public QTableWidget {
     Q_OBJECT
 public:
-    enum class Align { Left, Center, Right };
+    enum class Align { Left, LeftTop, Center, Right };
 
     explicit Grid(QWidget *parent = nullptr);
 
@@ -18,6 +19,9 @@ public:
     void setColWidth(int col, int twips);
     int colWidth(int col) const; // twips
     void setColAlignment(int col, Align align);
+    Align colAlignment(int col) const;
+    void setFixedRows(int rows);
+    int fixedRows() const { return fixedRows_; }
 
     void setCurrent(int row, int col);
     int row() const { return row_; }
@@ -31,10 +35,14 @@ public:
     void clearCells();
 
 private:
+    QTableWidgetItem *cellItem(int row, int col);
+    void shadeFixedRows();
+
     int row_ = 0;
     int col_ = 0;
     QList<Align> alignments_;
     QList<int> widths_; // twips, as given
+    int fixedRows_ = 0;
 };
 
 } // namespace ui
