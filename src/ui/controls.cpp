@@ -2,6 +2,9 @@
 
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QTextDocument>
 
 namespace ui {
 
@@ -67,6 +70,32 @@ void TextBox::keyPressEvent(QKeyEvent *event) {
     }
 }
 
+Label::Label(const QString &name, const QString &caption, QWidget *parent)
+    : QLabel(caption, parent) {
+    setObjectName(name);
+}
+
+void Label::paintEvent(QPaintEvent *event) {
+    const QString caption = text();
+    if (!caption.contains(QLatin1Char('\r')) || textFormat() == Qt::RichText ||
+        (textFormat() == Qt::AutoText && Qt::mightBeRichText(caption))) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // The toolkit draws a lone carriage return as a blank.
+    QString shown = caption;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QPainter painter(this);
+    drawFrame(&painter);
+    const int m = margin();
+    const QRect area = contentsRect().adjusted(m, m, -m, -m);
+    int flags = QStyle::visualAlignment(layoutDirection(), alignment());
+    if (wordWrap())
+        flags |= Qt::TextWordWrap;
+    style()->drawItemText(&painter, area, flags, palette(), isEnabled(), shown, foregroundRole());
+}
+
 QGroupBox *frame(const QString &name, const QString &caption, QWidget *parent) {
     auto *box = new QGroupBox(caption, parent);
     box->setObjectName(name);
@@ -74,9 +103,7 @@ QGroupBox *frame(const QString &name, const QString &caption, QWidget *parent) {
 }
 
 QLabel *label(const QString &name, const QString &caption, QWidget *parent) {
-    auto *text = new QLabel(caption, parent);
-    text->setObjectName(name);
-    return text;
+    return new Label(name, caption, parent);
 }
 
 QListWidget *listBox(const QString &name, QWidget *parent) {

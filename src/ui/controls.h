@@ -44,6 +44,17 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 };
 
+// A label. A carriage return (character 13) in its text starts a new line,
+// as a line feed does; the text itself is kept as it was given.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(const QString &name, const QString &caption, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
 // Frames, labels, lists and options with their object names set.
 QGroupBox *frame(const QString &name, const QString &caption, QWidget *parent);
 QLabel *label(const QString &name, const QString &caption, QWidget *parent);
