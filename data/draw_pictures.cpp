@@ -1,5 +1,6 @@
-// Draws the program's pictures: the main window's background and the
-// engine pictures shown before connecting. Usage: tidewell-draw <folder>
+// Draws the program's pictures: the main window's background, the engine
+// pictures shown before connecting and the diagnostic connectors of the
+// Sockets window. Usage: tidewell-draw <folder>
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -102,6 +103,198 @@ QImage controlUnit(const QString &caption, const QColor &body) {
     return image;
 }
 
+// The connector drawings: a face view of the connector with its pins
+// numbered, a title above and a caption below.
+constexpr int kConnectorWidth = 640;
+constexpr int kConnectorHeight = 480;
+const QColor kHousing(48, 52, 58);
+const QColor kInk(20, 36, 60);
+
+QImage connectorSheet(const QString &title, const QString &caption) {
+    QImage image(kConnectorWidth, kConnectorHeight, QImage::Format_RGB888);
+    image.fill(QColor(244, 246, 248));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(180, 188, 196), 2));
+    p.drawRect(QRectF(8, 8, kConnectorWidth - 16, kConnectorHeight - 16));
+    p.setPen(kInk);
+    p.setFont(QFont(QStringLiteral("DejaVu Sans"), 20, QFont::Bold));
+    p.drawText(QRect(0, 18, kConnectorWidth, 44), Qt::AlignCenter, title);
+    p.setFont(QFont(QStringLiteral("DejaVu Sans"), 13));
+    p.drawText(QRect(20, kConnectorHeight - 72, kConnectorWidth - 40, 54),
+               Qt::AlignCenter | Qt::TextWordWrap, caption);
+    return image;
+}
+
+// A male pin seen end-on, with its number beside it.
+void drawPin(QPainter &p, QPointF at, int number, QPointF label) {
+    p.setPen(QPen(QColor(90, 70, 20), 2));
+    p.setBrush(QColor(214, 176, 70));
+    p.drawEllipse(at, 15, 15);
+    p.setBrush(QColor(240, 214, 130));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(at - QPointF(4, 4), 5, 5);
+    p.setPen(QColor(250, 250, 250));
+    p.setFont(QFont(QStringLiteral("DejaVu Sans"), 15, QFont::Bold));
+    p.drawText(QRectF(at + label - QPointF(16, 14), QSizeF(32, 28)), Qt::AlignCenter,
+               QString::number(number));
+}
+
+// A socket (female contact) seen end-on, with its number beside it.
+void drawSocket(QPainter &p, QPointF at, int number, QPointF label) {
+    p.setPen(QPen(QColor(150, 150, 150), 2));
+    p.setBrush(QColor(12, 12, 14));
+    p.drawEllipse(at, 15, 15);
+    p.setPen(QColor(250, 250, 250));
+    p.setFont(QFont(QStringLiteral("DejaVu Sans"), 15, QFont::Bold));
+    p.drawText(QRectF(at + label - QPointF(16, 14), QSizeF(32, 28)), Qt::AlignCenter,
+               QString::number(number));
+}
+
+// Bombardier: a round four-pin connector with a key at the top.
+QImage bombardierConnector() {
+    QImage image = connectorSheet(QStringLiteral("Bombardier diagnostic connector"),
+                                  QStringLiteral("Face view, mating side. Key at the top."));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF centre(320, 250);
+    p.setPen(QPen(QColor(10, 10, 10), 3));
+    p.setBrush(kHousing);
+    p.drawEllipse(centre, 140, 140);
+    p.setBrush(QColor(70, 76, 84));
+    p.drawEllipse(centre, 112, 112);
+    p.setBrush(kHousing);
+    p.drawRect(QRectF(centre.x() - 18, centre.y() - 146, 36, 40)); // key
+    const QPointF pins[4] = {{-45, -45}, {45, -45}, {45, 45}, {-45, 45}};
+    for (int i = 0; i < 4; ++i)
+        drawPin(p, centre + pins[i], i + 1, QPointF(pins[i].x() * 0.6, pins[i].y() * 0.6 + 2));
+    return image;
+}
+
+// Hydrospace: a rectangular six-pin connector with a latch, two rows of three.
+QImage hydrospaceConnector() {
+    QImage image = connectorSheet(QStringLiteral("Hydrospace diagnostic connector"),
+                                  QStringLiteral("Face view, mating side. Latch at the top."));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(10, 10, 10), 3));
+    p.setBrush(kHousing);
+    p.drawRoundedRect(QRectF(150, 140, 340, 220), 18, 18);
+    p.setBrush(QColor(70, 76, 84));
+    p.drawRoundedRect(QRectF(172, 162, 296, 176), 10, 10);
+    p.setBrush(kHousing);
+    p.drawRoundedRect(QRectF(270, 104, 100, 44), 6, 6); // latch
+    for (int i = 0; i < 6; ++i) {
+        const QPointF at(230 + (i % 3) * 90, 212 + (i / 3) * 76);
+        drawPin(p, at, i + 1, QPointF(0, i < 3 ? -33 : 33));
+    }
+    return image;
+}
+
+// Yamaha, picture 1: the engine's three-pin connector, keyed on one corner.
+QImage yamahaEngineConnector() {
+    QImage image = connectorSheet(QStringLiteral("Yamaha diagnostic connector"),
+                                  QStringLiteral("Picture 1: engine side, face view. "
+                                                 "Bevelled corner at the top left."));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath body;
+    body.moveTo(180, 160);
+    body.lineTo(470, 160);
+    body.lineTo(470, 330);
+    body.lineTo(140, 330);
+    body.lineTo(140, 200);
+    body.closeSubpath();
+    p.setPen(QPen(QColor(10, 10, 10), 3));
+    p.setBrush(kHousing);
+    p.drawPath(body);
+    for (int i = 0; i < 3; ++i)
+        drawPin(p, QPointF(215 + i * 95, 255), i + 1, QPointF(0, -42));
+    return image;
+}
+
+// Yamaha, picture 2: the same connector seen from the side, with its latch.
+QImage yamahaConnectorSide() {
+    QImage image = connectorSheet(QStringLiteral("Yamaha diagnostic connector"),
+                                  QStringLiteral("Picture 2: side view. Press the latch to "
+                                                 "separate the halves."));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(30, 30, 30), 10));
+    p.drawLine(QPointF(40, 250), QPointF(150, 250)); // harness
+    p.drawLine(QPointF(490, 250), QPointF(600, 250));
+    p.setPen(QPen(QColor(10, 10, 10), 3));
+    p.setBrush(kHousing);
+    p.drawRoundedRect(QRectF(150, 190, 170, 120), 10, 10);
+    p.setBrush(QColor(90, 96, 104));
+    p.drawRoundedRect(QRectF(320, 200, 170, 100), 10, 10);
+    p.setBrush(kHousing);
+    QPainterPath latch;
+    latch.moveTo(250, 190);
+    latch.lineTo(360, 180);
+    latch.lineTo(370, 200);
+    latch.lineTo(250, 200);
+    latch.closeSubpath();
+    p.drawPath(latch);
+    p.setPen(kInk);
+    p.setFont(QFont(QStringLiteral("DejaVu Sans"), 13, QFont::Bold));
+    p.drawText(QRectF(150, 320, 170, 30), Qt::AlignCenter, QStringLiteral("engine side"));
+    p.drawText(QRectF(320, 320, 170, 30), Qt::AlignCenter, QStringLiteral("lead side"));
+    p.drawText(QRectF(260, 130, 140, 30), Qt::AlignCenter, QStringLiteral("latch"));
+    p.drawLine(QPointF(330, 160), QPointF(320, 182));
+    return image;
+}
+
+// Yamaha, picture 3: the lead's plug, whose sockets mirror the engine's pins.
+QImage yamahaLeadPlug() {
+    QImage image = connectorSheet(QStringLiteral("Yamaha interface lead"),
+                                  QStringLiteral("Picture 3: lead side, face view. Bevelled "
+                                                 "corner at the top right."));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath body;
+    body.moveTo(170, 160);
+    body.lineTo(460, 160);
+    body.lineTo(500, 200);
+    body.lineTo(500, 330);
+    body.lineTo(170, 330);
+    body.closeSubpath();
+    p.setPen(QPen(QColor(10, 10, 10), 3));
+    p.setBrush(QColor(90, 96, 104));
+    p.drawPath(body);
+    for (int i = 0; i < 3; ++i)
+        drawSocket(p, QPointF(425 - i * 95, 255), i + 1, QPointF(0, -42));
+    return image;
+}
+
+// Yamaha, picture 4: how the engine, the lead and the interface connect.
+QImage yamahaConnection() {
+    QImage image = connectorSheet(QStringLiteral("Connecting a Yamaha outboard"),
+                                  QStringLiteral("Picture 4: engine connector, interface lead "
+                                                 "and Quaybox interface."));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setFont(QFont(QStringLiteral("DejaVu Sans"), 13, QFont::Bold));
+    const auto box = [&](const QRectF &area, const QColor &fill, const QString &text) {
+        p.setPen(QPen(QColor(10, 10, 10), 3));
+        p.setBrush(fill);
+        p.drawRoundedRect(area, 10, 10);
+        p.setPen(QColor(250, 250, 250));
+        p.drawText(area, Qt::AlignCenter, text);
+    };
+    box(QRectF(40, 190, 150, 110), kHousing, QStringLiteral("Engine\nconnector\n1 2 3"));
+    box(QRectF(270, 205, 110, 80), QColor(90, 96, 104), QStringLiteral("Lead\n3 2 1"));
+    box(QRectF(460, 180, 140, 130), QColor(12, 70, 120), QStringLiteral("Quaybox"));
+    p.setPen(QPen(QColor(30, 30, 30), 8));
+    p.drawLine(QPointF(190, 245), QPointF(270, 245));
+    p.drawLine(QPointF(380, 245), QPointF(460, 245));
+    p.setPen(kInk);
+    p.setFont(QFont(QStringLiteral("DejaVu Sans"), 12));
+    p.drawText(QRectF(40, 120, 560, 40), Qt::AlignCenter,
+               QStringLiteral("Pin 1 meets socket 1, pin 2 socket 2, pin 3 socket 3."));
+    return image;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -116,7 +309,13 @@ int main(int argc, char *argv[]) {
     ok &= save(controlUnit(QStringLiteral("PCM / ECM555"), QColor(70, 84, 98)), folder,
                "mercruiser.jpg");
     ok &= save(controlUnit(QStringLiteral("DFI ECM"), QColor(40, 40, 44)), folder, "dfi.jpg");
-    ok &= save(controlUnit(QStringLiteral("DELPHI ECM"), QColor(96, 100, 104)), folder,
-               "delphi.jpg");
+    ok &=
+        save(controlUnit(QStringLiteral("DELPHI ECM"), QColor(96, 100, 104)), folder, "delphi.jpg");
+    ok &= save(bombardierConnector(), folder, "ok.jpg");
+    ok &= save(hydrospaceConnector(), folder, "s4.jpg");
+    ok &= save(yamahaEngineConnector(), folder, "y1.jpg");
+    ok &= save(yamahaConnectorSide(), folder, "y2.jpg");
+    ok &= save(yamahaLeadPlug(), folder, "y3.jpg");
+    ok &= save(yamahaConnection(), folder, "y4.jpg");
     return ok ? 0 : 1;
 }

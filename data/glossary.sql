@@ -1,0 +1,62 @@
+-- The glossary: acronyms a technician meets on the engine screens, with
+-- their meaning in Spanish (sp), English (en), French (fr) and Italian (it).
+-- tidewell-glossary turns this text into share/tidewell/glossary.db at build
+-- time. Acronyms sort without regard to case, as the glossary lists them.
+
+CREATE TABLE glosary (
+    siglas TEXT NOT NULL COLLATE NOCASE,
+    sp TEXT,
+    en TEXT,
+    fr TEXT,
+    it TEXT
+);
+
+INSERT INTO glosary (siglas, sp, en, fr, it) VALUES
+('ACT', 'Temperatura del aire de admisión', 'Air Charge Temperature', 'Température de l''air d''admission', 'Temperatura dell''aria aspirata'),
+('ALDL', 'Conector de diagnóstico de la línea de montaje', 'Assembly Line Diagnostic Link', 'Connecteur de diagnostic de la chaîne de montage', 'Connettore diagnostico della linea di montaggio'),
+('ATDC', 'Después del punto muerto superior', 'After Top Dead Center', 'Après le point mort haut', 'Dopo il punto morto superiore'),
+('BARO', 'Presión barométrica', 'Barometric Pressure', 'Pression barométrique', 'Pressione barometrica'),
+('BTDC', 'Antes del punto muerto superior', 'Before Top Dead Center', 'Avant le point mort haut', 'Prima del punto morto superiore'),
+('CAL', 'Calibración', 'Calibration', 'Étalonnage', 'Calibrazione'),
+('CHT', 'Temperatura de la culata', 'Cylinder Head Temperature', 'Température de la culasse', 'Temperatura della testata'),
+('CKP', 'Sensor de posición del cigüeñal', 'Crankshaft Position sensor', 'Capteur de position du vilebrequin', 'Sensore di posizione dell''albero motore'),
+('CMP', 'Sensor de posición del árbol de levas', 'Camshaft Position sensor', 'Capteur de position de l''arbre à cames', 'Sensore di posizione dell''albero a camme'),
+('DFI', 'Inyección directa de combustible', 'Direct Fuel Injection', 'Injection directe de carburant', 'Iniezione diretta di carburante'),
+('DLC', 'Conector de enlace de datos', 'Data Link Connector', 'Connecteur de liaison de données', 'Connettore di collegamento dati'),
+('DTC', 'Código de fallo de diagnóstico', 'Diagnostic Trouble Code', 'Code de défaut de diagnostic', 'Codice di guasto diagnostico'),
+('ECM', 'Módulo de control del motor', 'Engine Control Module', 'Module de commande du moteur', 'Modulo di controllo del motore'),
+('ECT', 'Temperatura del refrigerante del motor', 'Engine Coolant Temperature', 'Température du liquide de refroidissement du moteur', 'Temperatura del liquido di raffreddamento del motore'),
+('ECU', 'Unidad de control electrónico', 'Electronic Control Unit', 'Unité de commande électronique', 'Unità di controllo elettronica'),
+('EEPROM', 'Memoria de solo lectura programable y borrable eléctricamente', 'Electrically Erasable Programmable Read-Only Memory', 'Mémoire morte programmable et effaçable électriquement', 'Memoria di sola lettura programmabile e cancellabile elettricamente'),
+('EFI', 'Inyección electrónica de combustible', 'Electronic Fuel Injection', 'Injection électronique de carburant', 'Iniezione elettronica di carburante'),
+('EGT', 'Temperatura de los gases de escape', 'Exhaust Gas Temperature', 'Température des gaz d''échappement', 'Temperatura dei gas di scarico'),
+('EMM', 'Módulo de gestión del motor', 'Engine Management Module', 'Module de gestion du moteur', 'Modulo di gestione del motore'),
+('EST', 'Avance electrónico del encendido', 'Electronic Spark Timing', 'Avance électronique à l''allumage', 'Anticipo elettronico dell''accensione'),
+('ETC', 'Control electrónico de la mariposa', 'Electronic Throttle Control', 'Commande électronique du papillon des gaz', 'Controllo elettronico della valvola a farfalla'),
+('FPR', 'Regulador de presión de combustible', 'Fuel Pressure Regulator', 'Régulateur de pression de carburant', 'Regolatore di pressione del carburante'),
+('GND', 'Masa', 'Ground', 'Masse', 'Massa'),
+('GPH', 'Galones por hora', 'Gallons Per Hour', 'Gallons par heure', 'Galloni all''ora'),
+('HO2S', 'Sensor de oxígeno calefactado', 'Heated Oxygen Sensor', 'Sonde à oxygène chauffée', 'Sonda lambda riscaldata'),
+('IAC', 'Control del aire de ralentí', 'Idle Air Control', 'Régulation de l''air de ralenti', 'Controllo dell''aria del minimo'),
+('IAT', 'Temperatura del aire de admisión', 'Intake Air Temperature', 'Température de l''air d''admission', 'Temperatura dell''aria aspirata'),
+('IGN', 'Encendido', 'Ignition', 'Allumage', 'Accensione'),
+('ISC', 'Control del régimen de ralentí', 'Idle Speed Control', 'Régulation du régime de ralenti', 'Controllo del regime del minimo'),
+('KS', 'Sensor de detonación', 'Knock Sensor', 'Capteur de cliquetis', 'Sensore di detonazione'),
+('MAF', 'Caudal másico de aire', 'Mass Air Flow', 'Débit massique d''air', 'Portata massica d''aria'),
+('MAP', 'Presión absoluta del colector de admisión', 'Manifold Absolute Pressure', 'Pression absolue du collecteur d''admission', 'Pressione assoluta del collettore di aspirazione'),
+('MEFI', 'Inyección electrónica de combustible marina', 'Marine Electronic Fuel Injection', 'Injection électronique de carburant marine', 'Iniezione elettronica di carburante marina'),
+('MIL', 'Testigo de avería', 'Malfunction Indicator Lamp', 'Témoin de dysfonctionnement', 'Spia di malfunzionamento'),
+('MPI', 'Inyección multipunto', 'Multi-Point Injection', 'Injection multipoint', 'Iniezione multipunto'),
+('NMEA', 'Asociación Nacional de Electrónica Marina (norma de datos náuticos)', 'National Marine Electronics Association (marine data standard)', 'Association nationale d''électronique marine (norme de données nautiques)', 'Associazione nazionale dell''elettronica marina (standard di dati nautici)'),
+('NTC', 'Coeficiente de temperatura negativo (sensor de temperatura)', 'Negative Temperature Coefficient (temperature sensor)', 'Coefficient de température négatif (capteur de température)', 'Coefficiente di temperatura negativo (sensore di temperatura)'),
+('OBD', 'Diagnóstico a bordo', 'On-Board Diagnostics', 'Diagnostic embarqué', 'Diagnosi di bordo'),
+('PCM', 'Módulo de control del grupo motopropulsor', 'Powertrain Control Module', 'Module de commande du groupe motopropulseur', 'Modulo di controllo del gruppo propulsore'),
+('PSI', 'Libras por pulgada cuadrada', 'Pounds per Square Inch', 'Livres par pouce carré', 'Libbre per pollice quadrato'),
+('PWM', 'Modulación por ancho de pulso', 'Pulse Width Modulation', 'Modulation de largeur d''impulsion', 'Modulazione di larghezza d''impulso'),
+('RPM', 'Revoluciones por minuto', 'Revolutions Per Minute', 'Tours par minute', 'Giri al minuto'),
+('SFI', 'Inyección secuencial de combustible', 'Sequential Fuel Injection', 'Injection séquentielle de carburant', 'Iniezione sequenziale di carburante'),
+('TBI', 'Inyección monopunto en el cuerpo de mariposa', 'Throttle Body Injection', 'Injection monopoint au corps de papillon', 'Iniezione monopunto nel corpo farfallato'),
+('TDC', 'Punto muerto superior', 'Top Dead Center', 'Point mort haut', 'Punto morto superiore'),
+('TPS', 'Sensor de posición de la mariposa', 'Throttle Position Sensor', 'Capteur de position du papillon', 'Sensore di posizione della farfalla'),
+('VRO', 'Engrase de relación variable', 'Variable Ratio Oiling', 'Graissage à rapport variable', 'Lubrificazione a rapporto variabile'),
+('WOT', 'Mariposa totalmente abierta', 'Wide Open Throttle', 'Papillon grand ouvert', 'Farfalla completamente aperta');
