@@ -3,6 +3,7 @@
 #include "app/window_registry.h"
 #include "link/engine_screen.h"
 #include "support/test_support.h"
+#include "ui/controls.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -84,10 +85,11 @@ private slots:
         for (const QString &opener : first) {
             QWidget *window = connectedScreen(screen);
             press(window, opener);
-            const QStringList second = pressableButtons(window);
+            // The opener itself is cut too (the empty target).
+            const QStringList second = pressableButtons(window) << QString();
             window->close();
             flushDeletes();
-            for (const QString &target : QStringList(second) << QString()) {
+            for (const QString &target : second) {
                 QWidget *fresh = connectedScreen(screen);
                 QPointer<QWidget> guard(fresh);
                 if (!target.isEmpty() && pressableButtons(fresh).contains(opener))
@@ -105,8 +107,9 @@ private slots:
                     ++waitsCut;
                     QVERIFY2(pump.passes() == 1,
                              qPrintable(QStringLiteral("%1 went on after unload").arg(button)));
+                    QVERIFY(!loaded(screen));
                 }
-                QVERIFY(!loaded(screen));
+                pump.reset(); // drop the close if no wait took it
                 fresh->close();
                 flushDeletes();
                 QVERIFY(guard.isNull());
