@@ -1,7 +1,686 @@
 #include "engines/mercruiser/mercruiser_actuators.h"
 
+#include "app/errors32.h"
 #include "link/engine_screen.h"
+#include "ui/controls.h"
+#include "ui/picture.h"
+#include "ui/pointer.h"
+#include "ui/pump.h"
+#include "ui/twips.h"
 
-MercruiserActuators::MercruiserActuators(unitlink::EngineScreen *screen) : QObject(screen) {}
+#include <QComboBox>
+#include <QFrame>
+#include <QPainter>
+#include <QPolygonF>
+#include <QSlider>
 
-void MercruiserActuators::open() {}
+#include <functional>
+
+using namespace mercruiser;
+using unitlink::EngineScreen;
+
+namespace {
+
+// The timed tests (fuel pump, buzzer): a first wait and pause, then groups
+// of bars, each between two short waits and followed by a pause.
+constexpr int kTimedFirstWait = 1000;
+constexpr int kTimedShortWait = 5;
+constexpr int kTimedFirstPause = 300; // ms
+constexpr int kTimedGroups = 15;
+constexpr int kTimedGroupPause = 200; // ms
+const QString kTimedFirstBar = QStringLiteral("IIIIII");
+const QString kTimedGroupBar = QStringLiteral("IIIII");
+// The cylinder tests: bars of two, each after a short wait and a pause.
+constexpr int kCylinderBars = 50;
+constexpr int kCylinderWait = 5;
+constexpr int kCylinderPause = 150; // ms
+const QString kCylinderBar = QStringLiteral("II");
+// The engine location asks the unit before it shows the panel.
+constexpr int kLocationWait = 2;
+
+constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
+constexpr Qt::Alignment kCentred = Qt::AlignCenter;
+constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
+
+QString text(const char *latin) {
+    return QString::fromUtf8(latin);
+}
+
+// The tachometer slider reports the end of every move the user makes: the
+// mouse button released on it, a key released, a turn of the wheel.
+class TachometerSlider : public QSlider {
+public:
+    using QSlider::QSlider;
+    std::function<void()> moved;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override {
+        QSlider::mouseReleaseEvent(event);
+        if (moved)
+            moved();
+    }
+    void keyReleaseEvent(QKeyEvent *event) override {
+        QSlider::keyReleaseEvent(event);
+        if (moved)
+            moved();
+    }
+    void wheelEvent(QWheelEvent *event) override {
+        QSlider::wheelEvent(event);
+        if (moved)
+            moved();
+    }
+};
+
+// The location combo reports the focus entering it.
+class LocationCombo : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    std::function<void()> focusEntered;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override {
+        QComboBox::focusInEvent(event);
+        if (focusEntered)
+            focusEntered();
+    }
+};
+
+QPixmap arrowPicture(bool up) {
+    QPixmap pixmap(54, 54);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0, 64, 0), 2));
+    painter.setBrush(QColor(0, 160, 0));
+    QPolygonF triangle;
+    if (up)
+        triangle << QPointF(27, 4) << QPointF(50, 48) << QPointF(4, 48);
+    else
+        triangle << QPointF(27, 50) << QPointF(50, 6) << QPointF(4, 6);
+    painter.drawPolygon(triangle);
+    return pixmap;
+}
+
+void focusIfUsable(QWidget *control) {
+    if (control->isVisible() && control->isEnabled())
+        control->setFocus();
+}
+
+} // namespace
+
+MercruiserActuators::MercruiserActuators(EngineScreen *screen) : QObject(screen), screen_(screen) {
+    setObjectName(QStringLiteral("MercruiserActuators"));
+    currentLocationText_ = actuatorText(kCurrentLocation);
+    availableLocationsText_ = actuatorText(kAvailableLocations);
+    setNewLocationText_ = actuatorText(kSetNewLocation);
+    ignitionWarningText_ = ERRORS32::LanguageCode == ERRORS32::German
+                               ? QString::fromUtf8(kIgnitionWarningGerman)
+                               : actuatorText(kIgnitionWarning);
+    buildActuatorPanel();
+    buildCylinderPanel();
+    buildIdleAirPanel();
+    buildTachometerPanel();
+    buildLocationPanel();
+}
+
+// ---------------------------------------------------------------------------
+// Building the panels
+
+void MercruiserActuators::buildActuatorPanel() {
+    const QRect area = EngineScreen::kPanelArea;
+    actuatorPanel_ = ui::frame(QStringLiteral("Frame5"), ERRORS32::CapActuators, screen_);
+    ui::place(actuatorPanel_, area.x(), area.y(), area.width(), area.height());
+
+    for (int i = 0; i < int(kTestButtons.size()); ++i) {
+        const TestButton &test = kTestButtons[i];
+        auto *button = new ui::CommandButton(text(test.name), *test.caption, actuatorPanel_);
+        ui::place(button, 120, 300 + i * 495, 2280, 435);
+        connect(button, &QPushButton::clicked, this, [this, i] { chooseTest(i); });
+        testButtons_ << button;
+    }
+    titleLabel_ = ui::label(QStringLiteral("Label6"), text(kChooseTest), actuatorPanel_);
+    ui::place(titleLabel_, 2520, 300, 2490, 300);
+    QFont bold = titleLabel_->font();
+    bold.setBold(true);
+    titleLabel_->setFont(bold);
+    instructionLabel_ = ui::label(QStringLiteral("Label5"), QString(), actuatorPanel_);
+    instructionLabel_->setWordWrap(true);
+    instructionLabel_->setAlignment(kTopLeft);
+    ui::place(instructionLabel_, 2520, 660, 2490, 1740);
+    warningLabel_ = ui::label(QStringLiteral("Label26"), QString(), actuatorPanel_);
+    warningLabel_->setWordWrap(true);
+    warningLabel_->setAlignment(kTopLeft);
+    ui::place(warningLabel_, 2520, 2460, 2490, 1140);
+    startButton_ =
+        new ui::CommandButton(QStringLiteral("Command39"), text(kOkCaption), actuatorPanel_);
+    ui::place(startButton_, 2520, 3660, 1140, 420);
+    startButton_->setEnabled(false);
+    exitButton_ =
+        new ui::CommandButton(QStringLiteral("Command18"), ERRORS32::CapExit, actuatorPanel_);
+    ui::place(exitButton_, 3870, 3660, 1140, 420);
+
+    // The PerformingTestPanel stands over the middle of the ActuatorPanel.
+    performingPanel_ = ui::frame(QStringLiteral("Frame21"), text(kPerformingTest), actuatorPanel_);
+    ui::place(performingPanel_, 120, 1500, 4890, 1200);
+    progressLabel_ = ui::label(QStringLiteral("Label10"), QString(), performingPanel_);
+    progressLabel_->setAlignment(kLeft);
+    ui::place(progressLabel_, 120, 330, 4650, 300);
+    cancelButton_ =
+        new ui::CommandButton(QStringLiteral("Command43"), text(kCancelCaption), performingPanel_);
+    ui::place(cancelButton_, 3600, 720, 1170, 375);
+    performingPanel_->hide();
+    actuatorPanel_->hide();
+
+    connect(startButton_, &QPushButton::clicked, this, [this] { start(); });
+    connect(exitButton_, &QPushButton::clicked, this, [this] { exitActuatorPanel(); });
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { cancel(); });
+}
+
+void MercruiserActuators::buildCylinderPanel() {
+    const QRect area = EngineScreen::kPanelArea;
+    cylinderPanel_ = ui::frame(QStringLiteral("Frame20"), QString(), screen_);
+    ui::place(cylinderPanel_, area.x(), area.y(), area.width(), area.height());
+    for (int row = 0; row < kCylinderRows; ++row) {
+        const int top = 360 + row * 375;
+        auto *indicator = new QFrame(cylinderPanel_);
+        indicator->setObjectName(ui::indexedName(QStringLiteral("Shape1"), row));
+        indicator->setFrameShape(QFrame::Box);
+        indicator->setAutoFillBackground(true);
+        ui::place(indicator, 240, top, 240, 240);
+        indicators_ << indicator;
+        setIndicator(row, false);
+
+        auto *label =
+            ui::label(ui::indexedName(QStringLiteral("Label8"), row), QString(), cylinderPanel_);
+        ui::place(label, 600, top, 1500, 255);
+        rowLabels_ << label;
+
+        auto *button = new ui::CommandButton(ui::indexedName(QStringLiteral("Command40"), row),
+                                             text(kRowOff), cylinderPanel_);
+        ui::place(button, 2160, top - 30, 900, 315);
+        connect(button, &QPushButton::clicked, this, [this, row] { chooseRow(row); });
+        rowButtons_ << button;
+    }
+    cylinderInstructionLabel_ = ui::label(QStringLiteral("Label14"), QString(), cylinderPanel_);
+    cylinderInstructionLabel_->setAlignment(kLeft);
+    ui::place(cylinderInstructionLabel_, 120, 3360, 4890, 285);
+    cylinderStartButton_ =
+        new ui::CommandButton(QStringLiteral("Command42"), text(kStartCaption), cylinderPanel_);
+    ui::place(cylinderStartButton_, 2280, 3690, 1320, 420);
+    cylinderStartButton_->setEnabled(false);
+    cylinderExitButton_ =
+        new ui::CommandButton(QStringLiteral("Command41"), text(kExitCaption), cylinderPanel_);
+    ui::place(cylinderExitButton_, 3690, 3690, 1320, 420);
+    cylinderPanel_->hide();
+
+    connect(cylinderStartButton_, &QPushButton::clicked, this, [this] { runCylinderTest(); });
+    connect(cylinderExitButton_, &QPushButton::clicked, this, [this] { exitCylinderPanel(); });
+}
+
+void MercruiserActuators::buildIdleAirPanel() {
+    const QRect area = EngineScreen::kPanelArea;
+    idleAirPanel_ = ui::frame(QStringLiteral("Frame22"), text(kIdleAirCaption), screen_);
+    ui::place(idleAirPanel_, area.x(), area.y(), area.width(), area.height());
+    auto *position = ui::label(QStringLiteral("Label31"), text(kIdleAirPosition), idleAirPanel_);
+    position->setAlignment(kCentred);
+    ui::place(position, 1680, 360, 1770, 285);
+
+    auto arrow = [this](const char *name, bool up, int top) {
+        auto *picture = new ui::Picture(idleAirPanel_);
+        picture->setObjectName(text(name));
+        picture->setAccessibleName(text(name));
+        picture->setAccessibleDescription(up ? QStringLiteral("Up") : QStringLiteral("Down"));
+        picture->setPicture(arrowPicture(up));
+        ui::place(picture, 2160, top, 810, 810);
+        return picture;
+    };
+    upArrow_ = arrow("Image2", true, 720);
+    downArrow_ = arrow("Image3", false, 2100);
+
+    positiveLabel_ = ui::label(QStringLiteral("Label27"), text(kIdleAirZero), idleAirPanel_);
+    ui::place(positiveLabel_, 3210, 990, 1200, 285);
+    negativeLabel_ = ui::label(QStringLiteral("Label28"), text(kIdleAirZero), idleAirPanel_);
+    ui::place(negativeLabel_, 3210, 2370, 1200, 285);
+    idleAirRpmLabel_ = ui::label(QStringLiteral("Label29"), QString(), idleAirPanel_);
+    idleAirRpmLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ui::place(idleAirRpmLabel_, 480, 1680, 1200, 285);
+    idleAirExitButton_ =
+        new ui::CommandButton(QStringLiteral("Command52"), text(kExitCaption), idleAirPanel_);
+    ui::place(idleAirExitButton_, 3690, 3660, 1320, 420);
+    idleAirPanel_->hide();
+
+    connect(upArrow_, &ui::Picture::clicked, this, [this] { idleAirUp(); });
+    connect(downArrow_, &ui::Picture::clicked, this, [this] { idleAirDown(); });
+    connect(idleAirExitButton_, &QPushButton::clicked, this, [this] { exitIdleAirPanel(); });
+}
+
+void MercruiserActuators::buildTachometerPanel() {
+    const QRect area = EngineScreen::kPanelArea;
+    tachometerPanel_ = ui::frame(QStringLiteral("Frame23"), text(kTachometerCaption), screen_);
+    ui::place(tachometerPanel_, area.x(), area.y(), area.width(), area.height());
+    auto *slider = new TachometerSlider(Qt::Horizontal, tachometerPanel_);
+    slider->setObjectName(QStringLiteral("Slider1"));
+    slider->setAccessibleName(QStringLiteral("Slider1"));
+    slider->setRange(kTachometerMin, kTachometerMax);
+    slider->setValue(kTachometerMin);
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setTickInterval(500);
+    slider->moved = [this] { showTachometerValue(); };
+    ui::place(slider, 240, 600, 4650, 450);
+    slider_ = slider;
+
+    minusButton_ =
+        new ui::CommandButton(QStringLiteral("Command50"), QStringLiteral("-"), tachometerPanel_);
+    ui::place(minusButton_, 240, 1260, 600, 420);
+    plusButton_ =
+        new ui::CommandButton(QStringLiteral("Command49"), QStringLiteral("+"), tachometerPanel_);
+    ui::place(plusButton_, 4290, 1260, 600, 420);
+    tachometerRpmLabel_ =
+        ui::label(QStringLiteral("Label32"), QString::number(kTachometerMin), tachometerPanel_);
+    tachometerRpmLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ui::place(tachometerRpmLabel_, 1440, 1320, 1200, 285);
+    auto *rpm = ui::label(QStringLiteral("Label33"), text(kRpmCaption), tachometerPanel_);
+    ui::place(rpm, 2760, 1320, 900, 285);
+    tachometerExitButton_ =
+        new ui::CommandButton(QStringLiteral("Command51"), ERRORS32::CapExit, tachometerPanel_);
+    ui::place(tachometerExitButton_, 3690, 3660, 1320, 420);
+    tachometerPanel_->hide();
+
+    connect(plusButton_, &QPushButton::clicked, this, [this] { tachometerPlus(); });
+    connect(minusButton_, &QPushButton::clicked, this, [this] { tachometerMinus(); });
+    connect(tachometerExitButton_, &QPushButton::clicked, this, [this] { exitTachometerPanel(); });
+}
+
+void MercruiserActuators::buildLocationPanel() {
+    const QRect area = EngineScreen::kPanelArea;
+    locationPanel_ = ui::frame(QStringLiteral("Frame24"), text(kLocationCaption), screen_);
+    ui::place(locationPanel_, area.x(), area.y(), area.width(), area.height());
+    locationCaptionLabel_ = ui::label(QStringLiteral("Label34"), QString(), locationPanel_);
+    ui::place(locationCaptionLabel_, 240, 360, 4650, 285);
+    auto *combo = new LocationCombo(locationPanel_);
+    combo->setObjectName(QStringLiteral("Combo1"));
+    combo->setAccessibleName(QStringLiteral("Combo1"));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->focusEntered = [this] { locationCaptionLabel_->setText(availableLocationsText_); };
+    ui::place(combo, 240, 690, 3000, 330);
+    locationCombo_ = combo;
+    locationStatusLabel_ = ui::label(QStringLiteral("Label35"), QString(), locationPanel_);
+    locationStatusLabel_->setAlignment(kLeft);
+    ui::place(locationStatusLabel_, 240, 1260, 4650, 285);
+    locationWarningLabel_ = ui::label(QStringLiteral("Label36"), QString(), locationPanel_);
+    locationWarningLabel_->setWordWrap(true);
+    locationWarningLabel_->setAlignment(kTopLeft);
+    ui::place(locationWarningLabel_, 240, 1740, 4650, 900);
+    locationWarningLabel_->hide();
+    setButton_ =
+        new ui::CommandButton(QStringLiteral("Command54"), text(kSetCaption), locationPanel_);
+    ui::place(setButton_, 2280, 3660, 1320, 420);
+    locationExitButton_ =
+        new ui::CommandButton(QStringLiteral("Command53"), ERRORS32::CapExit, locationPanel_);
+    ui::place(locationExitButton_, 3690, 3660, 1320, 420);
+    locationPanel_->hide();
+
+    connect(combo, &QComboBox::activated, this, [this] {
+        locationCaptionLabel_->setText(setNewLocationText_);
+        locationExitButton_->setFocus();
+    });
+    connect(setButton_, &QPushButton::clicked, this, [this] { setLocation(); });
+    connect(locationExitButton_, &QPushButton::clicked, this, [this] { exitLocationPanel(); });
+}
+
+// ---------------------------------------------------------------------------
+// ActuatorPanel
+
+void MercruiserActuators::open() {
+    // Another function is starting: a running live display ends, and so
+    // does a test left running on these panels.
+    screen_->stopLiveRun();
+    ++run_;
+    cylinderPanel_->hide();
+    performingPanel_->hide();
+    titleLabel_->setText(text(kChooseTest));
+    instructionLabel_->clear();
+    warningLabel_->clear();
+    testCode_ = kNoTest;
+    // Whatever the last test left behind, the panel opens ready to choose:
+    // the seven tests and Exit usable, Start waiting for a choice.
+    enableTestButtons(true);
+    exitButton_->setEnabled(true);
+    startButton_->setEnabled(false);
+    startButton_->setText(text(kOkCaption));
+    screen_->openPanel(actuatorPanel_, exitButton_, true);
+}
+
+void MercruiserActuators::chooseTest(int index) {
+    const TestButton &test = kTestButtons[index];
+    switch (test.kind) {
+    case TestKind::EngineLocation:
+        openLocationPanel();
+        return;
+    case TestKind::Tachometer:
+        openTachometerPanel();
+        return;
+    case TestKind::Timed:
+    case TestKind::IdleAir:
+    case TestKind::Cylinders:
+        break;
+    }
+    const TestNotices *notices = noticesFor(test.code);
+    testCode_ = test.code;
+    titleLabel_->setText(testButtons_[index]->text());
+    warningLabel_->setText(noticeText(notices->warning));
+    startButton_->setEnabled(true);
+    if (test.kind == TestKind::Timed)
+        startButton_->setText(text(kStartCaption));
+    instructionLabel_->setText(noticeText(notices->instruction));
+}
+
+void MercruiserActuators::start() {
+    enableTestButtons(false);
+    switch (testCode_) {
+    case kIdleAirTest:
+        openIdleAirPanel();
+        break;
+    case kFuelPumpTest:
+    case kBuzzerTest:
+        runTimedTest();
+        break;
+    case kInjectorTest:
+    case kCoilTest:
+        openCylinderPanel();
+        break;
+    case kNoTest:
+        break;
+    }
+}
+
+bool MercruiserActuators::runWait(int limit, int run) {
+    return screen_->BusyWait(limit) && run == run_;
+}
+
+void MercruiserActuators::runTimedTest() {
+    const int run = ++run_;
+    progressLabel_->clear();
+    instructionLabel_->clear();
+    performingPanel_->show();
+    performingPanel_->raise();
+    cancelButton_->setFocus();
+    startButton_->setEnabled(false);
+    exitButton_->setEnabled(false);
+
+    if (!runWait(kTimedFirstWait, run))
+        return;
+    progressLabel_->setAlignment(kLeft);
+    progressLabel_->setText(kTimedFirstBar);
+    if (!runWait(kTimedShortWait, run))
+        return;
+    ui::Sleep(kTimedFirstPause);
+    for (int group = 0; group < kTimedGroups; ++group) {
+        if (!runWait(kTimedShortWait, run))
+            return;
+        progressLabel_->setText(progressLabel_->text() + kTimedGroupBar);
+        if (!runWait(kTimedShortWait, run))
+            return;
+        ui::Sleep(kTimedGroupPause);
+    }
+    progressLabel_->setAlignment(kCentred);
+    progressLabel_->setText(ERRORS32::MsgEndProcess);
+    ui::setArrow();
+    cancelButton_->setText(ERRORS32::CapExit);
+    focusIfUsable(cancelButton_);
+}
+
+void MercruiserActuators::cancel() {
+    ++run_; // a test still running ends at its next wait
+    progressLabel_->setAlignment(kLeft);
+    progressLabel_->clear();
+    performingPanel_->hide();
+    startButton_->setEnabled(false);
+    performingPanel_->setTitle(text(kPerformingTest));
+    startButton_->setText(text(kOkCaption));
+    backToChooseTest();
+}
+
+void MercruiserActuators::backToChooseTest() {
+    titleLabel_->setText(text(kChooseTest));
+    warningLabel_->clear();
+    instructionLabel_->clear();
+    testCode_ = kNoTest;
+    enableTestButtons(true);
+    exitButton_->setEnabled(true);
+    focusIfUsable(exitButton_);
+}
+
+void MercruiserActuators::exitActuatorPanel() {
+    screen_->EnableButtonBar();
+    actuatorPanel_->hide();
+    cylinderInstructionLabel_->clear();
+    screen_->focusExit();
+}
+
+void MercruiserActuators::enableTestButtons(bool enabled) {
+    for (auto *button : testButtons_)
+        button->setEnabled(enabled);
+}
+
+ui::CommandButton *MercruiserActuators::buttonOf(TestCode code) const {
+    for (int i = 0; i < int(kTestButtons.size()); ++i)
+        if (kTestButtons[i].code == code)
+            return testButtons_[i];
+    return nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// CylinderPanel
+
+void MercruiserActuators::openCylinderPanel() {
+    writeRowLabels();
+    for (auto *button : rowButtons_)
+        button->setText(text(kRowOff));
+    cylinderPanel_->setTitle(buttonOf(testCode_)->text());
+    actuatorPanel_->hide();
+    screen_->openPanel(cylinderPanel_, cylinderExitButton_, false);
+    startButton_->setEnabled(false);
+    exitButton_->setEnabled(false);
+}
+
+void MercruiserActuators::writeRowLabels() {
+    const QString word = actuatorText(testCode_ == kCoilTest ? kCoilWord : kInjectorWord);
+    for (int row = 0; row < kCylinderRows; ++row)
+        rowLabels_[row]->setText(word + QLatin1Char(' ') + QString::number(row + 1));
+}
+
+void MercruiserActuators::resetRows() {
+    for (int row = 0; row < kCylinderRows; ++row) {
+        setIndicator(row, false);
+        rowButtons_[row]->setText(text(kRowOff));
+    }
+}
+
+void MercruiserActuators::setIndicator(int row, bool chosen) {
+    QPalette palette = indicators_[row]->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(chosen ? kChosenIndicator : kIdleIndicator));
+    indicators_[row]->setPalette(palette);
+}
+
+void MercruiserActuators::chooseRow(int row) {
+    cylinderStartButton_->setEnabled(true);
+    cylinderInstructionLabel_->setAlignment(kCentred);
+    cylinderInstructionLabel_->setText(actuatorText(kPressStart));
+    resetRows();
+    setIndicator(row, true);
+    rowButtons_[row]->setText(text(kRowOn));
+}
+
+void MercruiserActuators::runCylinderTest() {
+    const int run = ++run_;
+    cylinderInstructionLabel_->setAlignment(kLeft);
+    cylinderInstructionLabel_->clear();
+    for (int bar = 0; bar < kCylinderBars; ++bar) {
+        cylinderInstructionLabel_->setText(cylinderInstructionLabel_->text() + kCylinderBar);
+        if (!runWait(kCylinderWait, run))
+            return;
+        ui::Sleep(kCylinderPause);
+    }
+    cylinderInstructionLabel_->setAlignment(kCentred);
+    cylinderInstructionLabel_->setText(ERRORS32::MsgEndProcess);
+    ui::setArrow();
+    resetRows();
+    writeRowLabels();
+    cylinderPanel_->setTitle(buttonOf(testCode_)->text());
+    cylinderStartButton_->setEnabled(false);
+    focusIfUsable(cylinderExitButton_);
+}
+
+void MercruiserActuators::exitCylinderPanel() {
+    ++run_; // a test still running ends at its next wait
+    // The panel opens next time with no row chosen: every indicator red and
+    // Start waiting for a row.
+    for (int row = 0; row < kCylinderRows; ++row)
+        setIndicator(row, false);
+    cylinderStartButton_->setEnabled(false);
+    actuatorPanel_->show();
+    actuatorPanel_->raise();
+    cylinderPanel_->hide();
+    cylinderInstructionLabel_->clear();
+    backToChooseTest();
+}
+
+// ---------------------------------------------------------------------------
+// IdleAirPanel
+
+void MercruiserActuators::openIdleAirPanel() {
+    positiveLabel_->setText(text(kIdleAirZero));
+    negativeLabel_->setText(text(kIdleAirZero));
+    idleAirStep_ = 0;
+    screen_->LiveRunState = EngineScreen::kIdle;
+    idleAirPanel_->show();
+    idleAirPanel_->raise();
+    actuatorPanel_->hide();
+    idleAirRpmLabel_->setText(QString::number(kIdleAirRpm));
+    ui::setArrow();
+    // Start, which had the focus, is hidden with the ActuatorPanel.
+    focusIfUsable(idleAirExitButton_);
+}
+
+void MercruiserActuators::showIdleAirStep(QLabel *side) {
+    side->setText(QString::number(idleAirStep_ * kIdleAirPercent) + text(kPercentSuffix));
+}
+
+void MercruiserActuators::idleAirUp() {
+    if (idleAirStep_ + 1 > kIdleAirLimit)
+        return;
+    const int old = idleAirStep_++;
+    showIdleAirStep(old >= 0 ? positiveLabel_ : negativeLabel_);
+    idleAirRpmLabel_->setText(QString::number(idleAirRpmLabel_->text().toInt() + kIdleAirRpmStep));
+    focusIfUsable(idleAirExitButton_);
+}
+
+void MercruiserActuators::idleAirDown() {
+    if (idleAirStep_ >= 1 && idleAirStep_ <= kIdleAirLimit) {
+        --idleAirStep_;
+        showIdleAirStep(positiveLabel_);
+    } else if (idleAirStep_ - 1 < -kIdleAirLimit) {
+        return;
+    } else {
+        --idleAirStep_;
+        showIdleAirStep(negativeLabel_);
+    }
+    idleAirRpmLabel_->setText(QString::number(idleAirRpmLabel_->text().toInt() - kIdleAirRpmStep));
+    focusIfUsable(idleAirExitButton_);
+}
+
+void MercruiserActuators::exitIdleAirPanel() {
+    screen_->EnableButtonBar();
+    actuatorPanel_->hide();
+    idleAirPanel_->hide();
+    cylinderInstructionLabel_->clear();
+    screen_->focusExit();
+    screen_->LiveRunState = EngineScreen::kIdle;
+}
+
+// ---------------------------------------------------------------------------
+// TachometerPanel
+
+void MercruiserActuators::openTachometerPanel() {
+    plusButton_->setEnabled(true);
+    minusButton_->setEnabled(true);
+    screen_->LiveRunState = EngineScreen::kIdle;
+    tachometerPanel_->show();
+    tachometerPanel_->raise();
+    actuatorPanel_->hide();
+    ui::setArrow();
+    focusIfUsable(tachometerExitButton_);
+}
+
+void MercruiserActuators::tachometerPlus() {
+    int value = slider_->value();
+    if (value >= kTachometerMax)
+        return;
+    value = qMin(value + kTachometerStep, kTachometerMax);
+    slider_->setValue(value);
+    tachometerRpmLabel_->setText(QString::number(value));
+}
+
+void MercruiserActuators::tachometerMinus() {
+    int value = slider_->value();
+    if (value <= kTachometerMin)
+        return;
+    value = qMax(value - kTachometerStep, kTachometerMin);
+    slider_->setValue(value);
+    tachometerRpmLabel_->setText(QString::number(value));
+}
+
+void MercruiserActuators::showTachometerValue() {
+    tachometerRpmLabel_->setText(QString::number(slider_->value()));
+}
+
+void MercruiserActuators::exitTachometerPanel() {
+    screen_->EnableButtonBar();
+    actuatorPanel_->hide();
+    cylinderInstructionLabel_->clear();
+    warningLabel_->clear();
+    screen_->focusExit();
+    plusButton_->setEnabled(true);
+    minusButton_->setEnabled(true);
+    tachometerPanel_->hide();
+    screen_->LiveRunState = EngineScreen::kIdle;
+}
+
+// ---------------------------------------------------------------------------
+// EngineLocationPanel
+
+void MercruiserActuators::openLocationPanel() {
+    ui::setArrow();
+    locationStatusLabel_->setAlignment(kLeft);
+    locationStatusLabel_->clear();
+    locationCombo_->clear();
+    if (!screen_->BusyWait(kLocationWait))
+        return;
+    locationCombo_->setEditText(actuatorText(kLocations[0]));
+    for (const ActuatorText &location : kLocations)
+        locationCombo_->addItem(actuatorText(location));
+    screen_->resultList->clear();
+    locationCaptionLabel_->setText(currentLocationText_);
+    actuatorPanel_->hide();
+    screen_->openPanel(locationPanel_, locationExitButton_, false);
+}
+
+void MercruiserActuators::setLocation() {
+    locationStatusLabel_->setAlignment(kCentred);
+    locationStatusLabel_->setText(ERRORS32::MsgEndProcess);
+    ui::setArrow();
+    locationWarningLabel_->setText(ignitionWarningText_);
+    locationWarningLabel_->show();
+    focusIfUsable(locationExitButton_);
+}
+
+void MercruiserActuators::exitLocationPanel() {
+    screen_->EnableButtonBar();
+    actuatorPanel_->hide();
+    locationPanel_->hide();
+    locationWarningLabel_->hide();
+    cylinderInstructionLabel_->clear();
+    screen_->focusExit();
+}

@@ -1,9 +1,106 @@
 #include "engines/mercruiser/mercruiser_live.h"
 
+#include "app/errors32.h"
+#include "engines/mercruiser/mercruiser_live_tables.h"
 #include "link/engine_screen.h"
+#include "ui/controls.h"
+#include "ui/grid.h"
+#include "ui/twips.h"
 
-MercruiserLivePanel::MercruiserLivePanel(unitlink::EngineScreen *screen) : QGroupBox(screen) {
+using unitlink::EngineScreen;
+
+namespace {
+// Passes of the counted wait after each step of the display.
+constexpr int kStepWait = 600;
+} // namespace
+
+MercruiserLivePanel::MercruiserLivePanel(EngineScreen *screen)
+    : QGroupBox(QStringLiteral("Live Data"), screen), screen_(screen) {
+    setObjectName(QStringLiteral("Frame9"));
+    // The right half of the screen, over the identification, so that the
+    // ButtonBar and its list stay in view during a run.
+    ui::place(this, 5040, 120, 5130, 6120);
+
+    stepLabel = ui::label(QStringLiteral("Label9"), QString(), this);
+    ui::place(stepLabel, 120, 270, 4890, 255);
+
+    grid = new ui::Grid(this);
+    grid->setObjectName(QStringLiteral("MSFlexGrid1"));
+    ui::place(grid, 120, 600, 4890, 4800);
+
+    readButton = new ui::CommandButton(QStringLiteral("Command35"), ERRORS32::CapReadData, this);
+    ui::place(readButton, 120, 5550, 1800, 420);
+    exitButton = new ui::CommandButton(QStringLiteral("Command32"), ERRORS32::CapExit, this);
+    ui::place(exitButton, 3210, 5550, 1800, 420);
     hide();
+
+    connect(readButton, &QPushButton::clicked, this, [this] { readData(); });
+    connect(exitButton, &QPushButton::clicked, this, [this] { exitPanel(); });
+
+    // Another function of the bar, or leaving the screen, ends a run. The
+    // run is suspended under the handler of that button, so no step of the
+    // display follows the press.
+    const QList<QAbstractButton *> functions = {screen->connectButton,     screen->engineInfoButton,
+                                                screen->diagnosisButton,   screen->actuatorsButton,
+                                                screen->eraseFaultsButton, screen->seventhButton,
+                                                screen->exitButton};
+    for (QAbstractButton *button : functions)
+        if (button)
+            connect(button, &QAbstractButton::clicked, this, [this] { screen_->stopLiveRun(); });
 }
 
-void MercruiserLivePanel::open() {}
+void MercruiserLivePanel::open() {
+    using namespace mercruiser;
+    grid->setCols(kLiveGridCols);
+    grid->setRows(kLiveGridRows);
+    for (int col = 0; col < kLiveGridCols; ++col)
+        grid->setColWidth(col, kLiveColWidths[col]);
+    auto writeNames = [this](const auto &block, int column) {
+        for (int row = 0; row < int(block.size()); ++row) {
+            grid->setCell(row, column, liveText(block[row].name));
+            grid->setCell(row, column + 2, liveText(block[row].unit));
+        }
+    };
+    writeNames(kLiveLeftBlock, kLeftBlockColumn);
+    writeNames(kLiveRightBlock, kRightBlockColumn);
+    stepLabel->clear();
+    screen_->openPanel(this, nullptr, false);
+}
+
+void MercruiserLivePanel::writeValues(int step, bool leftBlock) {
+    using namespace mercruiser;
+    auto write = [this, step](const auto &block, int column) {
+        for (int row = 0; row < int(block.size()); ++row)
+            grid->setCell(row, column + 1, liveValueText(block[row], step));
+    };
+    if (leftBlock)
+        write(kLiveLeftBlock, kLeftBlockColumn);
+    else
+        write(kLiveRightBlock, kRightBlockColumn);
+}
+
+void MercruiserLivePanel::readData() {
+    screen_->LiveRunState = EngineScreen::kRunning;
+    for (;;) {
+        for (int step = 1; step <= mercruiser::kLiveSteps; ++step) {
+            writeValues(step, true);
+            stepLabel->setText(stepLabel->text() + QLatin1Char('I'));
+            writeValues(step, false);
+            if (!screen_->BusyWait(kStepWait))
+                return;
+            // A stop was asked for, or another function took the flag over
+            // (the idle-air and tachometer tests reset it): the run ends here.
+            if (screen_->LiveRunState != EngineScreen::kRunning)
+                return;
+        }
+        stepLabel->clear();
+    }
+}
+
+void MercruiserLivePanel::exitPanel() {
+    if (screen_->requestLiveStop())
+        return;
+    hide();
+    grid->clearCells();
+    screen_->closePanel(this);
+}

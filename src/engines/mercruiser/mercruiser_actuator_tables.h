@@ -1,0 +1,107 @@
+#pragma once
+
+// The canned texts of the Mercruiser actuator tests and of the engine
+// location: test buttons, instructions and warnings, cylinder rows and the
+// four locations. Texts are UTF-8.
+
+#include <QString>
+
+#include <array>
+
+namespace mercruiser {
+
+// A text in English and Spanish: Spanish for LanguageCode 1, English for
+// every other language.
+struct ActuatorText {
+    const char *english;
+    const char *spanish;
+};
+QString actuatorText(const ActuatorText &text);
+
+// A text given in two parts, the second appended to the first.
+struct ActuatorNotice {
+    ActuatorText first;
+    ActuatorText second;
+};
+QString noticeText(const ActuatorNotice &notice);
+
+// TestCode: the test chosen on the ActuatorPanel.
+enum TestCode : qint16 {
+    kNoTest = 0,
+    kInjectorTest = 3,
+    kCoilTest = 4,
+    kFuelPumpTest = 5,
+    kBuzzerTest = 6,
+    kIdleAirTest = 9,
+};
+
+// The seven test buttons, top to bottom, with the catalogue entry that
+// captions them at load. The engine location and the tachometer open their
+// panels at once and leave TestCode as it is.
+enum class TestKind { EngineLocation, Timed, IdleAir, Tachometer, Cylinders };
+struct TestButton {
+    const char *name;
+    QString *caption;
+    TestKind kind;
+    TestCode code;
+};
+extern const std::array<TestButton, 7> kTestButtons;
+
+// Instruction and warning of the tests chosen before Start.
+struct TestNotices {
+    TestCode code;
+    ActuatorNotice instruction;
+    ActuatorNotice warning;
+};
+extern const std::array<TestNotices, 5> kTestNotices;
+const TestNotices *noticesFor(TestCode code);
+
+// ActuatorPanel.
+inline constexpr const char *kChooseTest = "Choose Test";
+inline constexpr const char *kStartCaption = "Start";
+inline constexpr const char *kOkCaption = "Ok";
+inline constexpr const char *kPerformingTest = "Performing Test";
+inline constexpr const char *kCancelCaption = "Cancel";
+extern const ActuatorText kPressStart;
+
+// CylinderPanel: a row label is the word of the test, a space and the row number.
+inline constexpr int kCylinderRows = 8;
+extern const ActuatorText kInjectorWord;
+extern const ActuatorText kCoilWord;
+inline constexpr const char *kRowOn = "On";
+inline constexpr const char *kRowOff = "Off";
+inline constexpr const char *kExitCaption = "Exit";
+// Indicator colours: red (colour value 192) and green (49152, C000 hexadecimal).
+inline constexpr unsigned kIdleIndicator = 0xC00000; // RGB
+inline constexpr unsigned kChosenIndicator = 0x00C000;
+
+// IdleAirPanel.
+inline constexpr const char *kIdleAirCaption = "IAC Air Control Valve Test";
+inline constexpr const char *kIdleAirPosition = "IAC Position";
+inline constexpr const char *kIdleAirZero = "0%";
+inline constexpr const char *kPercentSuffix = " %";
+inline constexpr int kIdleAirLimit = 10;   // steps either side of the middle
+inline constexpr int kIdleAirPercent = 10; // per step
+inline constexpr int kIdleAirRpm = 500;    // in the middle
+inline constexpr int kIdleAirRpmStep = 50;
+
+// TachometerPanel.
+inline constexpr const char *kTachometerCaption = "Pseudo Tachometer Output";
+inline constexpr const char *kRpmCaption = "RPM";
+inline constexpr int kTachometerMin = 500;
+inline constexpr int kTachometerMax = 5500;
+inline constexpr int kTachometerStep = 50;
+
+// EngineLocationPanel.
+inline constexpr const char *kLocationCaption = "Engine Location";
+inline constexpr const char *kSetCaption = "Set";
+extern const std::array<ActuatorText, 4> kLocations;
+// The panel's captions and the warning after Set, chosen when the screen
+// loads; German has a warning of its own.
+extern const ActuatorText kCurrentLocation;
+extern const ActuatorText kAvailableLocations;
+extern const ActuatorText kSetNewLocation;
+extern const ActuatorText kIgnitionWarning;
+extern const char *const kIgnitionWarningGerman;
+
+} // namespace mercruiser
