@@ -1,0 +1,166 @@
+#include "reference/glossary_window.h"
+
+#include "app/errors32.h"
+#include "app/window_registry.h"
+#include "reference/glossary_database.h"
+#include "ui/controls.h"
+#include "ui/grid.h"
+#include "ui/messagebox.h"
+#include "ui/twips.h"
+
+#include <QDir>
+
+namespace {
+
+constexpr int kClientWidth = 10080; // twips
+constexpr int kClientHeight = 7260;
+
+// The meaning listed for the language; German, Portuguese, Finnish and
+// Swedish have none in the glossary.
+QString meaningFor(const glossary::Record &record, qint16 language) {
+    switch (language) {
+    case ERRORS32::Spanish:
+        return record.spanish;
+    case ERRORS32::English:
+        return record.english;
+    case ERRORS32::French:
+        return record.french;
+    case ERRORS32::Italian:
+        return record.italian;
+    default:
+        return QString();
+    }
+}
+
+QString quotedList(const QStringList &names) {
+    QStringList quoted;
+    for (const QString &name : names)
+        quoted << QLatin1Char('"') + name + QLatin1Char('"');
+    return quoted.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+GlossaryWindow::GlossaryWindow() {
+    setObjectName(QString::fromLatin1(kName));
+    setWindowTitle(QStringLiteral("Glosary"));
+    ui::setClientSize(this, kClientWidth, kClientHeight);
+
+    grid_ = new ui::Grid(this);
+    grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
+    ui::place(grid_, 120, 120, 9840, 6300);
+
+    exitButton_ = new ui::CommandButton(QStringLiteral("Command2"), QStringLiteral("Salir"), this);
+    ui::place(exitButton_, 8400, 6600, 1560, 480);
+    connect(exitButton_, &QPushButton::clicked, this, &LoadedWindow::unload);
+    connect(exitButton_, &ui::CommandButton::escapePressed, this, &GlossaryWindow::leaveByEscape);
+
+    // Load step.
+    switch (ERRORS32::LanguageCode) {
+    case ERRORS32::Spanish:
+        setWindowTitle(QStringLiteral("Acrónimos"));
+        break;
+    case ERRORS32::English:
+        setWindowTitle(QStringLiteral("Glosary"));
+        break;
+    case ERRORS32::French:
+        setWindowTitle(QStringLiteral("Abréviations"));
+        break;
+    case ERRORS32::Italian:
+        setWindowTitle(QStringLiteral("Abbreviazioni"));
+        break;
+    default:
+        break;
+    }
+    show();
+    exitButton_->setText(ERRORS32::CapExit);
+    grid_->setCols(2);
+    grid_->setRows(kRows);
+    grid_->setColWidth(0, kAcronymWidth);
+    grid_->setColWidth(1, kMeaningWidth);
+    fillGrid();
+    exitButton_->setFocus();
+}
+
+void GlossaryWindow::fillGrid() {
+    const QString path = glossary::databasePath();
+    const glossary::Reading reading = glossary::read(path);
+    if (reading.problem != glossary::Problem::None) {
+        ui::messageBox(this, problemText(reading, path));
+        return;
+    }
+    if (reading.records.isEmpty()) {
+        ui::messageBox(this, QStringLiteral("No hay datos"));
+        return;
+    }
+    int row = 0;
+    for (const glossary::Record &record : reading.records) {
+        const QString meaning = meaningFor(record, ERRORS32::LanguageCode);
+        if (meaning.isEmpty())
+            continue;
+        // Every entry is listed: past the last row the grid grows.
+        if (row >= grid_->rowCount())
+            grid_->setRows(row + 1);
+        grid_->setCell(row, 0, record.acronym);
+        grid_->setCell(row, 1, meaning);
+        ++row;
+    }
+}
+
+QString GlossaryWindow::problemText(const glossary::Reading &reading, const QString &path) {
+    const bool spanish = ERRORS32::LanguageCode == ERRORS32::Spanish;
+    const QString file = QDir::toNativeSeparators(path);
+    switch (reading.problem) {
+    case glossary::Problem::Missing:
+        return spanish ? QStringLiteral("No se puede mostrar el glosario: no existe el archivo de "
+                                        "la base de datos %1.")
+                             .arg(file)
+                       : QStringLiteral("The glossary cannot be shown: the database file %1 "
+                                        "does not exist.")
+                             .arg(file);
+    case glossary::Problem::Unreadable:
+        return spanish ? QStringLiteral("No se puede mostrar el glosario: no se puede leer el "
+                                        "archivo de la base de datos %1.")
+                             .arg(file)
+                       : QStringLiteral("The glossary cannot be shown: the database file %1 "
+                                        "cannot be read.")
+                             .arg(file);
+    case glossary::Problem::NotADatabase:
+        return spanish ? QStringLiteral("No se puede mostrar el glosario: el archivo %1 no es una "
+                                        "base de datos o está dañado.")
+                             .arg(file)
+                       : QStringLiteral("The glossary cannot be shown: the file %1 is not a "
+                                        "database, or it is damaged.")
+                             .arg(file);
+    case glossary::Problem::NoTable:
+        return spanish ? QStringLiteral("No se puede mostrar el glosario: la base de datos %1 no "
+                                        "tiene la tabla \"glosary\".")
+                             .arg(file)
+                       : QStringLiteral("The glossary cannot be shown: the database %1 has no "
+                                        "table \"glosary\".")
+                             .arg(file);
+    case glossary::Problem::MissingFields: {
+        const QString fields = quotedList(reading.missingFields);
+        const bool one = reading.missingFields.size() == 1;
+        if (spanish)
+            return (one ? QStringLiteral("No se puede mostrar el glosario: a la tabla \"glosary\" "
+                                         "de la base de datos %1 le falta el campo %2.")
+                        : QStringLiteral("No se puede mostrar el glosario: a la tabla \"glosary\" "
+                                         "de la base de datos %1 le faltan los campos %2."))
+                .arg(file, fields);
+        return (one ? QStringLiteral("The glossary cannot be shown: the table \"glosary\" of the "
+                                     "database %1 has no field %2.")
+                    : QStringLiteral("The glossary cannot be shown: the table \"glosary\" of the "
+                                     "database %1 has no fields %2."))
+            .arg(file, fields);
+    }
+    case glossary::Problem::None:
+        break;
+    }
+    return QString();
+}
+
+void GlossaryWindow::leaveByEscape() {
+    WindowRegistry::instance().open(QStringLiteral("Form3"));
+    unload();
+}
