@@ -173,11 +173,17 @@ ui::CommandButton *EngineScreen::barButton(BarButton role) const {
 }
 
 bool EngineScreen::BusyWait(int limit) {
+    return BusyWait(limit, [] { return true; });
+}
+
+bool EngineScreen::BusyWait(int limit, const std::function<bool()> &goOn) {
     ui::NestedEventScope scope;
     for (int counter = 0; counter <= limit; ++counter) {
         if (isUnloaded())
             break;
         ui::eventPump().pass();
+        if (!isUnloaded() && !goOn())
+            return false;
     }
     if (!isUnloaded())
         return true;

@@ -76,6 +76,10 @@ public:
     // false, early, once the screen has been unloaded; the caller then
     // returns without touching the screen.
     bool BusyWait(int limit);
+    // The counted wait of a run that can be called off (a test's Cancel):
+    // it also returns false, at once, after the first pass at which
+    // goOn() no longer holds.
+    bool BusyWait(int limit, const std::function<bool()> &goOn);
     // Hourglass, an empty bar under MsgInitializingCommunication, then one
     // "I" and one BusyWait(10000) per step. Leaves the panel shown.
     bool ShowProgress();

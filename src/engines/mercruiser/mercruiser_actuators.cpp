@@ -396,7 +396,7 @@ void MercruiserActuators::start() {
 }
 
 bool MercruiserActuators::runWait(int limit, int run) {
-    return screen_->BusyWait(limit) && run == run_;
+    return screen_->BusyWait(limit, [this, run] { return run == run_; });
 }
 
 void MercruiserActuators::runTimedTest() {

@@ -47,8 +47,8 @@ private:
     void enableTestButtons(bool enabled);
     void backToChooseTest();
     ui::CommandButton *buttonOf(mercruiser::TestCode code) const;
-    // Counted wait of a run of a timed or cylinder test: false when the
-    // screen was unloaded or the run was cancelled meanwhile.
+    // Counted wait of a run of a timed or cylinder test: false, at once,
+    // when the screen is unloaded or the run is called off meanwhile.
     bool runWait(int limit, int run);
 
     // CylinderPanel.
