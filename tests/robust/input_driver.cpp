@@ -90,6 +90,8 @@ void InputDriver::run() {
 void InputDriver::deliverOne() {
     ++progress;
     ++delivered_;
+    if (ui::nestedEventDepth() > 0)
+        ++nested_;
     const int choice = random_.bounded(100);
     bool done = false;
     if (choice < 70)

@@ -24,6 +24,7 @@ public:
     void run();
 
     int delivered() const { return delivered_; }
+    int deliveredInsideWaits() const { return nested_; }
     const QStringList &log() const { return log_; }
     // The last lines of the event log, for a failure report.
     QString logTail(int lines = 60) const;
@@ -45,6 +46,7 @@ private:
     QRandomGenerator random_;
     int budget_;
     int delivered_ = 0;
+    int nested_ = 0;
     bool windingDown_ = false;
     qint64 passes_ = 0;
     QStringList log_;

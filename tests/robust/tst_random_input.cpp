@@ -119,6 +119,8 @@ private slots:
         currentDriver = &driver;
         driver.run();
         currentDriver = nullptr;
+        std::fprintf(stderr, "random input: %d events, %d of them inside a wait\n",
+                     driver.delivered(), driver.deliveredInsideWaits());
         if (!warnings.isEmpty())
             std::fprintf(stderr, "%s\n", qPrintable(driver.logTail()));
         QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
