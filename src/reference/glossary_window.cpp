@@ -10,6 +10,8 @@
 
 #include <QDir>
 
+#include <utility>
+
 namespace {
 
 constexpr int kClientWidth = 10080; // twips
@@ -93,17 +95,19 @@ void GlossaryWindow::fillGrid() {
         ui::messageBox(this, QStringLiteral("No hay datos"));
         return;
     }
-    int row = 0;
+    // Records without a meaning in the language are skipped and leave no gap.
+    QList<std::pair<QString, QString>> entries;
     for (const glossary::Record &record : reading.records) {
         const QString meaning = meaningFor(record, ERRORS32::LanguageCode);
-        if (meaning.isEmpty())
-            continue;
-        // Every entry is listed: past the last row the grid grows.
-        if (row >= grid_->rowCount())
-            grid_->setRows(row + 1);
-        grid_->setCell(row, 0, record.acronym);
-        grid_->setCell(row, 1, meaning);
-        ++row;
+        if (!meaning.isEmpty())
+            entries.append({record.acronym, meaning});
+    }
+    // Every entry is listed: with more entries than rows the grid grows.
+    if (entries.size() > grid_->rowCount())
+        grid_->setRows(int(entries.size()));
+    for (int row = 0; row < entries.size(); ++row) {
+        grid_->setCell(row, 0, entries[row].first);
+        grid_->setCell(row, 1, entries[row].second);
     }
 }
 

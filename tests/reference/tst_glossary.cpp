@@ -41,10 +41,12 @@ void makeDatabase(const QString &folder, const QStringList &statements) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setDatabaseName(folder + QStringLiteral("/glossary.db"));
         QVERIFY(db.open());
+        QVERIFY(db.transaction());
         QSqlQuery query(db);
         for (const QString &statement : statements)
             QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
         query.finish();
+        QVERIFY(db.commit());
         db.close();
     }
     QSqlDatabase::removeDatabase(connection);
