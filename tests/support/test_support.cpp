@@ -100,6 +100,17 @@ QStringList listTexts(QWidget *window, const QString &name) {
     return texts;
 }
 
+void clickListItem(QWidget *window, const QString &name, int row) {
+    auto *list = find<QListWidget>(window, name);
+    QVERIFY2(list, qPrintable(QStringLiteral("no list ") + name));
+    QVERIFY2(list->isVisible() && list->isEnabled(),
+             qPrintable(name + QStringLiteral(" is not usable")));
+    QListWidgetItem *item = list->item(row);
+    QVERIFY2(item, qPrintable(name + QStringLiteral(" has no row %1").arg(row)));
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
 QString textOf(QWidget *window, const QString &name) {
     QWidget *control = find<QWidget>(window, name);
     if (auto *label = qobject_cast<QLabel *>(control))

@@ -92,6 +92,8 @@ void press(QWidget *window, const QString &name);
 // Types keys into a control.
 void key(QWidget *window, const QString &name, Qt::Key key);
 QStringList listTexts(QWidget *window, const QString &name);
+// Clicks the item at `row` of a list box as the user does.
+void clickListItem(QWidget *window, const QString &name, int row);
 QString textOf(QWidget *window, const QString &name); // label, button, box, frame caption
 bool isEnabled(QWidget *window, const QString &name);
 bool isShown(QWidget *window, const QString &name); // visible to the user

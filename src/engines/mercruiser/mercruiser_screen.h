@@ -1,6 +1,109 @@
 #pragma once
 
+#include "engines/mercruiser/mercruiser_tables.h"
+#include "link/engine_screen.h"
+
+#include <array>
+
 class LoadedWindow;
+class MercruiserActuators;
+class MercruiserLivePanel;
+class QListWidgetItem;
+class QRadioButton;
+namespace ui {
+class Grid;
+}
 
 // Loads the Mercruiser PCM/ECM555 screen (Form47).
 LoadedWindow *createMercruiserScreen();
+
+// The Mercruiser PCM/ECM555 screen: Connect, Engine Info (System, R.P.M. and
+// Log Info), Diagnosis with the fault explanations, the freeze-frame record
+// of Historic and the erase options. Live data and the actuator tests are
+// panels of their own that this screen creates and opens.
+class MercruiserScreen : public unitlink::EngineScreen {
+    Q_OBJECT
+public:
+    MercruiserScreen();
+
+    // Active faults the simulated unit still holds; 0 once they are erased,
+    // read out by Historic or cleared by Log Info.
+    qint16 ActiveFaultCount = 2;
+    // 1 once Engine Info, Erase Faults or Historic has been used: fault
+    // lines no longer open their explanation until the screen is reloaded.
+    qint16 DetailLock = 0;
+    // Slots 1 to 6: explanation lines; 7 to 12: root causes.
+    std::array<QString, mercruiser::kFaultTextSlots> FaultTextSlots;
+
+    // InfoPanel (Engine Info) and InfoResultPanel.
+    QGroupBox *infoPanel;
+    std::array<QRadioButton *, 3> infoOptions;
+    ui::CommandButton *infoReadButton;
+    ui::CommandButton *infoExitButton;
+    QGroupBox *infoResultPanel;
+    QListWidget *infoResultList;
+    ui::Grid *rpmGrid;
+    ui::CommandButton *infoReportButton;
+    ui::CommandButton *infoResultExitButton;
+
+    // FaultPanel (a clicked fault line).
+    QGroupBox *faultPanel;
+    QLabel *explanationHeading;
+    QLabel *explanationLabel;
+    QLabel *rootCauseHeading;
+    QLabel *rootCauseLabel;
+    QLabel *noteHeading;
+    QLabel *noteLabel;
+    ui::CommandButton *faultExitButton;
+
+    // ErasePanel (Erase Faults).
+    QGroupBox *erasePanel;
+    std::array<QRadioButton *, 3> eraseOptions;
+    ui::CommandButton *eraseOkButton;
+    ui::CommandButton *eraseExitButton;
+
+    MercruiserLivePanel *livePanel;
+    MercruiserActuators *actuators;
+
+protected:
+    void connectToUnit() override;
+    QStringList identificationLines() const override;
+
+private:
+    void buildInfoPanels();
+    void buildFaultPanel();
+    void buildErasePanel();
+
+    // Engine Info.
+    void openEngineInfo();
+    void readEngineInfo();
+    void showSystemInfo();
+    void readRpmInfo();
+    void readLogInfo();
+    enum class Reading { List, Grid };
+    void showInfoResult(Reading reading, bool report);
+    void closeInfoResult();
+
+    // Faults.
+    void diagnose();
+    void openFaultDetail(QListWidgetItem *item);
+    void closeFaultDetail();
+    void readHistoric();
+    void openErase();
+    void eraseSelected();
+
+    // Exchanges: one started while another waits takes the progress
+    // display, the pointer and the lists over; the older one then stops.
+    int beginExchange();
+    bool exchangeProgress(int ticket);
+    bool exchangeWait(int ticket, int limit);
+    void appendProgress(const QString &bars);
+
+    // A panel has disabled the ButtonBar and holds it until it closes.
+    bool barHeldByPanel() const;
+    // Focuses a control only when the user can reach it.
+    static void focusOn(QWidget *control);
+
+    int exchange_ = 0;
+    bool faultPanelTookBar_ = false;
+};
