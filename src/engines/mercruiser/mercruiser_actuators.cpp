@@ -129,6 +129,7 @@ MercruiserActuators::MercruiserActuators(EngineScreen *screen) : QObject(screen)
 void MercruiserActuators::buildActuatorPanel() {
     const QRect area = EngineScreen::kPanelArea;
     actuatorPanel_ = ui::frame(QStringLiteral("Frame5"), ERRORS32::CapActuators, screen_);
+    actuatorPanel_->setAutoFillBackground(true); // panels cover what lies under them
     ui::place(actuatorPanel_, area.x(), area.y(), area.width(), area.height());
 
     for (int i = 0; i < int(kTestButtons.size()); ++i) {
@@ -161,6 +162,7 @@ void MercruiserActuators::buildActuatorPanel() {
 
     // The PerformingTestPanel stands over the middle of the ActuatorPanel.
     performingPanel_ = ui::frame(QStringLiteral("Frame21"), text(kPerformingTest), actuatorPanel_);
+    performingPanel_->setAutoFillBackground(true);
     ui::place(performingPanel_, 120, 1500, 4890, 1200);
     progressLabel_ = ui::label(QStringLiteral("Label10"), QString(), performingPanel_);
     progressLabel_->setAlignment(kLeft);
@@ -179,6 +181,7 @@ void MercruiserActuators::buildActuatorPanel() {
 void MercruiserActuators::buildCylinderPanel() {
     const QRect area = EngineScreen::kPanelArea;
     cylinderPanel_ = ui::frame(QStringLiteral("Frame20"), QString(), screen_);
+    cylinderPanel_->setAutoFillBackground(true);
     ui::place(cylinderPanel_, area.x(), area.y(), area.width(), area.height());
     for (int row = 0; row < kCylinderRows; ++row) {
         const int top = 360 + row * 375;
@@ -220,6 +223,7 @@ void MercruiserActuators::buildCylinderPanel() {
 void MercruiserActuators::buildIdleAirPanel() {
     const QRect area = EngineScreen::kPanelArea;
     idleAirPanel_ = ui::frame(QStringLiteral("Frame22"), text(kIdleAirCaption), screen_);
+    idleAirPanel_->setAutoFillBackground(true);
     ui::place(idleAirPanel_, area.x(), area.y(), area.width(), area.height());
     auto *position = ui::label(QStringLiteral("Label31"), text(kIdleAirPosition), idleAirPanel_);
     position->setAlignment(kCentred);
@@ -257,6 +261,7 @@ void MercruiserActuators::buildIdleAirPanel() {
 void MercruiserActuators::buildTachometerPanel() {
     const QRect area = EngineScreen::kPanelArea;
     tachometerPanel_ = ui::frame(QStringLiteral("Frame23"), text(kTachometerCaption), screen_);
+    tachometerPanel_->setAutoFillBackground(true);
     ui::place(tachometerPanel_, area.x(), area.y(), area.width(), area.height());
     auto *slider = new TachometerSlider(Qt::Horizontal, tachometerPanel_);
     slider->setObjectName(QStringLiteral("Slider1"));
@@ -294,6 +299,7 @@ void MercruiserActuators::buildTachometerPanel() {
 void MercruiserActuators::buildLocationPanel() {
     const QRect area = EngineScreen::kPanelArea;
     locationPanel_ = ui::frame(QStringLiteral("Frame24"), text(kLocationCaption), screen_);
+    locationPanel_->setAutoFillBackground(true);
     ui::place(locationPanel_, area.x(), area.y(), area.width(), area.height());
     locationCaptionLabel_ = ui::label(QStringLiteral("Label34"), QString(), locationPanel_);
     ui::place(locationCaptionLabel_, 240, 360, 4650, 285);

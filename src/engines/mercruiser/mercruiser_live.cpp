@@ -17,6 +17,7 @@ constexpr int kStepWait = 600;
 MercruiserLivePanel::MercruiserLivePanel(EngineScreen *screen)
     : QGroupBox(QStringLiteral("Live Data"), screen), screen_(screen) {
     setObjectName(QStringLiteral("Frame9"));
+    setAutoFillBackground(true); // the panel covers the identification under it
     // The right half of the screen, over the identification, so that the
     // ButtonBar and its list stay in view during a run.
     ui::place(this, 5040, 120, 5130, 6120);
