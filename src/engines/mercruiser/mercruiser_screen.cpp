@@ -30,6 +30,14 @@ unitlink::ScreenSetup mercruiserSetup() {
     return setup;
 }
 
+// Panels overlap one another and the IdentificationPanel: each one covers
+// what lies under it.
+QGroupBox *panelFrame(const QString &name, const QString &caption, QWidget *parent) {
+    QGroupBox *panel = ui::frame(name, caption, parent);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
 void placeIn(QWidget *widget, const QRect &twips) {
     ui::place(widget, twips.x(), twips.y(), twips.width(), twips.height());
 }
@@ -40,7 +48,7 @@ constexpr QRect kListResultFrame{5040, 120, 5130, 6240};
 constexpr QRect kListResultList{120, 300, 4890, 5280};
 constexpr QRect kListResultReport{120, 5700, 1440, 420};
 constexpr QRect kListResultExit{3570, 5700, 1440, 420};
-constexpr QRect kGridResultGrid{240, 360, 3420, 2700};
+constexpr QRect kGridResultGrid{240, 360, 3480, 3180};
 constexpr QRect kGridResultReport{240, 3600, 1440, 420};
 constexpr QRect kGridResultExit{3480, 3600, 1440, 420};
 
@@ -137,7 +145,7 @@ MercruiserScreen::MercruiserScreen() : EngineScreen(mercruiserSetup()) {
 void MercruiserScreen::buildInfoPanels() {
     const QRect area = kPanelArea;
     infoPanel =
-        ui::frame(QStringLiteral("Frame13"), ERRORS32::CapEngine + QStringLiteral(" Info"), this);
+        panelFrame(QStringLiteral("Frame13"), ERRORS32::CapEngine + QStringLiteral(" Info"), this);
     placeIn(infoPanel, area);
     for (int i = 0; i < int(infoOptions.size()); ++i) {
         infoOptions[i] = ui::option(ui::indexedName(QStringLiteral("Option1"), i),
@@ -153,7 +161,7 @@ void MercruiserScreen::buildInfoPanels() {
     infoPanel->hide();
 
     infoResultPanel =
-        ui::frame(QStringLiteral("Frame15"), QString::fromUtf8(kInfoResultCaption), this);
+        panelFrame(QStringLiteral("Frame15"), QString::fromUtf8(kInfoResultCaption), this);
     placeIn(infoResultPanel, area);
     infoResultList = ui::listBox(QStringLiteral("List3"), infoResultPanel);
     rpmGrid = new ui::Grid(infoResultPanel);
@@ -174,7 +182,7 @@ void MercruiserScreen::buildInfoPanels() {
 }
 
 void MercruiserScreen::buildFaultPanel() {
-    faultPanel = ui::frame(QStringLiteral("Frame16"), QString(), this);
+    faultPanel = panelFrame(QStringLiteral("Frame16"), QString(), this);
     placeIn(faultPanel, kPanelArea);
     explanationHeading = ui::label(QStringLiteral("Label20"), QString(), faultPanel);
     ui::place(explanationHeading, 240, 300, 4650, 255);
@@ -203,7 +211,7 @@ void MercruiserScreen::buildFaultPanel() {
 }
 
 void MercruiserScreen::buildErasePanel() {
-    erasePanel = ui::frame(QStringLiteral("Frame17"), QString(), this);
+    erasePanel = panelFrame(QStringLiteral("Frame17"), QString(), this);
     placeIn(erasePanel, kPanelArea);
     for (int i = 0; i < int(eraseOptions.size()); ++i) {
         eraseOptions[i] =
