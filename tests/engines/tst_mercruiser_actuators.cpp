@@ -939,6 +939,17 @@ private slots:
                                 "Veränderungen zu aktivieren!"));
     }
 
+    void setEngineLocationPressedTwiceListsTheLocationsOnce() {
+        CountingPump pump;
+        auto *screen = openActuators(pump);
+        pump.at(1, [&] { press(screen, "Command7"); });
+        press(screen, "Command7");
+        QCOMPARE(pump.passes(), qint64(6));
+        QCOMPARE(find<QComboBox>(screen, "Combo1")->count(), 4);
+        QVERIFY(isShown(screen, "Frame24"));
+        QCOMPARE(focusName(screen), QStringLiteral("Command53"));
+    }
+
     void leavingTheScreenWhileTheLocationOpensEndsIt() {
         CountingPump pump;
         auto *screen = openActuators(pump);

@@ -662,7 +662,9 @@ void MercruiserActuators::openLocationPanel() {
     locationStatusLabel_->setAlignment(kLeft);
     locationStatusLabel_->clear();
     locationCombo_->clear();
-    if (!screen_->BusyWait(kLocationWait))
+    // An opening started during this one's wait fills the panel instead.
+    const int opening = ++locationOpenings_;
+    if (!screen_->BusyWait(kLocationWait) || opening != locationOpenings_)
         return;
     locationCombo_->setEditText(actuatorText(kLocations[0]));
     for (const ActuatorText &location : kLocations)

@@ -85,6 +85,7 @@ private:
     // the CylinderPanel's Exit or a new opening end the run in progress.
     int run_ = 0;
     int idleAirStep_ = 0;
+    int locationOpenings_ = 0;
     // Engine-location texts chosen at load.
     QString currentLocationText_;
     QString availableLocationsText_;
