@@ -42,8 +42,8 @@ constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
 constexpr Qt::Alignment kCentred = Qt::AlignCenter;
 constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
 
-QString text(const char *latin) {
-    return QString::fromUtf8(latin);
+QString text(const char *utf8) {
+    return QString::fromUtf8(utf8);
 }
 
 // The tachometer slider reports the end of every move the user makes: the
