@@ -90,7 +90,9 @@ void LanguageLoader() {
     }
 }
 
-int catalogSize() { return kMessageTableSize; }
+int catalogSize() {
+    return kMessageTableSize;
+}
 
 CatalogEntry catalogEntry(int index) {
     return {kMessageTable[index].name, kMessageTable[index].entry};

@@ -37,9 +37,7 @@ const Menu kMenus[] = {
       {"yamob", "Yamaha", "Form5"},
       {"dfi", "Mercury Dfi 135/150 1998-2000", "Form46"}}},
     {"config", "Setting", {{"confi1", "Setting", nullptr}, {"taller", "Workshop", nullptr}, {}}},
-    {"ayuda",
-     "Help",
-     {{"acronimos", "Glosary", "Form9"}, {"conectores", "Sockets", "Form6"}, {}}},
+    {"ayuda", "Help", {{"acronimos", "Glosary", "Form9"}, {"conectores", "Sockets", "Form6"}, {}}},
     {"histo", "History", {{"histo1", "History", "Form10"}, {}, {}}},
     {"aer", "About....", {{"ac", "About....", nullptr}, {}, {}}},
 };

@@ -13,8 +13,7 @@ const char *const kLanguageNames[8] = {"Spanish", "English",    "French", "Itali
                                        "German",  "Portuguese", "Suomi",  "Swedish"};
 } // namespace
 
-SettingsPanel::SettingsPanel(QWidget *parent)
-    : QGroupBox(QStringLiteral("Setting"), parent) {
+SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(QStringLiteral("Setting"), parent) {
     setObjectName(QStringLiteral("Frame1"));
     ui::place(this, 3120, 960, 5640, 4560);
 
@@ -79,5 +78,9 @@ void SettingsPanel::applyCaptions() {
     languageGroup_->setTitle(ERRORS32::CapLanguage);
 }
 
-int SettingsPanel::temperatureUnit() { return temperatureSetting; }
-int SettingsPanel::port() { return portSetting; }
+int SettingsPanel::temperatureUnit() {
+    return temperatureSetting;
+}
+int SettingsPanel::port() {
+    return portSetting;
+}

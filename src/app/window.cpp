@@ -6,7 +6,9 @@
 
 LoadedWindow::LoadedWindow(QWidget *parent) : QWidget(parent) {}
 
-void LoadedWindow::unload() { WindowRegistry::instance().unload(this); }
+void LoadedWindow::unload() {
+    WindowRegistry::instance().unload(this);
+}
 
 void LoadedWindow::closeEvent(QCloseEvent *event) {
     event->accept();

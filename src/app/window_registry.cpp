@@ -12,7 +12,9 @@ void WindowRegistry::registerWindow(const QString &name, Factory factory) {
     factories_.insert(name, std::move(factory));
 }
 
-bool WindowRegistry::isRegistered(const QString &name) const { return factories_.contains(name); }
+bool WindowRegistry::isRegistered(const QString &name) const {
+    return factories_.contains(name);
+}
 
 LoadedWindow *WindowRegistry::open(const QString &name) {
     if (LoadedWindow *window = find(name))

@@ -11,10 +11,10 @@ struct WorkshopCaptions {
     const char *labels[5]; // nullptr keeps the label's caption
 };
 
-const WorkshopCaptions kSpanish = {
-    "Datos Taller", {"Taller:", "Propietario:", "Dirección:", nullptr, "Teléfono:"}};
-const WorkshopCaptions kEnglish = {
-    "Workshop", {"Workshop:", "Owner:", "Address:", nullptr, "Telephone:"}};
+const WorkshopCaptions kSpanish = {"Datos Taller",
+                                   {"Taller:", "Propietario:", "Dirección:", nullptr, "Teléfono:"}};
+const WorkshopCaptions kEnglish = {"Workshop",
+                                   {"Workshop:", "Owner:", "Address:", nullptr, "Telephone:"}};
 const WorkshopCaptions kItalian = {
     "Officina", {"Officina:", "Proprietario:", "Indirizzo:", "P.IVA:", "Telefono:"}};
 
@@ -36,13 +36,16 @@ const WorkshopCaptions *captionsFor(int language) {
 struct Slot {
     int labelLeft, top, labelWidth, boxLeft, boxWidth;
 };
-const Slot kSlots[5] = {{240, 360, 1440, 1800, 4920},  {240, 840, 1440, 1800, 4920},
-                        {240, 1320, 1440, 1800, 4920}, {240, 1800, 1440, 1800, 1800},
+const Slot kSlots[5] = {{240, 360, 1440, 1800, 4920},
+                        {240, 840, 1440, 1800, 4920},
+                        {240, 1320, 1440, 1800, 4920},
+                        {240, 1800, 1440, 1800, 1800},
                         {3720, 1800, 1200, 4920, 1800}};
 
 } // namespace
 
-WorkshopPanel::WorkshopPanel(QWidget *parent) : QGroupBox(QString::fromUtf8(kSpanish.panel), parent) {
+WorkshopPanel::WorkshopPanel(QWidget *parent)
+    : QGroupBox(QString::fromUtf8(kSpanish.panel), parent) {
     setObjectName(QStringLiteral("Frame4"));
     ui::place(this, 2400, 2160, 7080, 2520);
     for (int i = 0; i < 5; ++i) {

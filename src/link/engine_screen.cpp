@@ -231,15 +231,16 @@ void EngineScreen::showMessage(const QString &text) {
     messageExitButton->setFocus();
 }
 
-void EngineScreen::showNotAvailable() { ui::messageBox(this, kNotAvailable); }
+void EngineScreen::showNotAvailable() {
+    ui::messageBox(this, kNotAvailable);
+}
 
 void EngineScreen::openPanel(QWidget *panel, QWidget *focus, bool disableBar) {
     panel->show();
     panel->raise();
     if (disableBar)
         DisableButtonBar();
-    if (focus && focus->isEnabled())
-        focus->setFocus();
+    ui::focusIfReachable(focus);
 }
 
 void EngineScreen::closePanel(QWidget *panel) {
@@ -249,11 +250,26 @@ void EngineScreen::closePanel(QWidget *panel) {
 }
 
 void EngineScreen::focusExit() {
-    if (exitButton->isEnabled())
-        exitButton->setFocus();
+    ui::focusIfReachable(exitButton);
+}
+
+int EngineScreen::beginExchange() {
+    stopLiveRun();
+    return ++exchange_;
+}
+
+bool EngineScreen::exchangeProgress(int ticket) {
+    return ShowProgress() && ticket == exchange_;
+}
+
+bool EngineScreen::exchangeWait(int ticket, int limit) {
+    return BusyWait(limit) && ticket == exchange_;
 }
 
 void EngineScreen::connectToUnit() {
+    // A reading under way gives way to Connect; a reading started during
+    // Connect writes other lists and leaves Connect to finish.
+    beginExchange();
     const int run = ++connectRuns_;
     resultList->clear();
     identificationList->clear();

@@ -97,6 +97,16 @@ public:
     // Focuses the lower-strip Exit when it can take the focus.
     void focusExit();
 
+    // Readings and erasing run inside their click handler. One started while
+    // another waits (or Connect) takes the progress display, the pointer and
+    // the result list over, and a running live display stops; the older
+    // exchange then ends after its wait. Each returns false when the
+    // exchange holding the ticket is no longer the current one, or the
+    // screen was unloaded.
+    int beginExchange();
+    bool exchangeProgress(int ticket);
+    bool exchangeWait(int ticket, int limit);
+
     // Repeated displays. runLive sets LiveRunState to running and repeats
     // step() then BusyWait(waitLimit) until a stop is requested; returns
     // false if the screen was unloaded meanwhile.
@@ -151,6 +161,7 @@ private:
     void setLoadCaptions();
 
     ScreenSetup setup_;
+    int exchange_ = 0;
     int connectRuns_ = 0;
 };
 

@@ -14,7 +14,8 @@ SkeletonScreen::SkeletonScreen(const ScreenSetup &setup) : EngineScreen(setup) {
     ui::place(infoPanel, area.x(), area.y(), area.width(), area.height());
     auto *infoText = ui::label(QStringLiteral("Label13"), setup.unitName, infoPanel);
     ui::place(infoText, 240, 360, 4560, 300);
-    infoExitButton = new ui::CommandButton(QStringLiteral("Command10"), ERRORS32::CapExit, infoPanel);
+    infoExitButton =
+        new ui::CommandButton(QStringLiteral("Command10"), ERRORS32::CapExit, infoPanel);
     ui::place(infoExitButton, 3480, 3600, 1440, 420);
     infoPanel->hide();
 
@@ -26,7 +27,8 @@ SkeletonScreen::SkeletonScreen(const ScreenSetup &setup) : EngineScreen(setup) {
     liveStartButton =
         new ui::CommandButton(QStringLiteral("Command35"), ERRORS32::CapReadData, livePanel);
     ui::place(liveStartButton, 240, 3600, 1920, 420);
-    liveExitButton = new ui::CommandButton(QStringLiteral("Command32"), ERRORS32::CapExit, livePanel);
+    liveExitButton =
+        new ui::CommandButton(QStringLiteral("Command32"), ERRORS32::CapExit, livePanel);
     ui::place(liveExitButton, 3480, 3600, 1440, 420);
     livePanel->hide();
 
@@ -51,9 +53,10 @@ SkeletonScreen::SkeletonScreen(const ScreenSetup &setup) : EngineScreen(setup) {
 }
 
 void SkeletonScreen::diagnose() {
+    const int ticket = beginExchange();
     resultList->clear();
     ui::setHourglass();
-    if (!ShowProgress() || !BusyWait(2))
+    if (!exchangeProgress(ticket) || !exchangeWait(ticket, 2))
         return;
     ui::setArrow();
     progressPanel->hide();

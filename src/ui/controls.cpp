@@ -124,6 +124,11 @@ QString indexedName(const QString &name, int index) {
     return QStringLiteral("%1(%2)").arg(name).arg(index);
 }
 
+void focusIfReachable(QWidget *control) {
+    if (control && control->isVisible() && control->isEnabled())
+        control->setFocus();
+}
+
 QStringList listItems(const QListWidget *list) {
     QStringList items;
     for (int i = 0; i < list->count(); ++i)

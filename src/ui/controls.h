@@ -63,6 +63,9 @@ QRadioButton *option(const QString &name, const QString &caption, QWidget *paren
 // Members of a control array are named like "Option2(3)".
 QString indexedName(const QString &name, int index);
 
+// Moves the focus to a control only when the user can reach it.
+void focusIfReachable(QWidget *control);
+
 // The texts of a list, in order.
 QStringList listItems(const QListWidget *list);
 

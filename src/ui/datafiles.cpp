@@ -27,6 +27,8 @@ QString picturePath(const QString &fileName) {
     return dataFolder() + QStringLiteral("/pictures/") + fileName;
 }
 
-void overrideDataFolder(const QString &folder) { overriddenFolder() = folder; }
+void overrideDataFolder(const QString &folder) {
+    overriddenFolder() = folder;
+}
 
 } // namespace ui

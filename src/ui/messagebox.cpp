@@ -21,8 +21,8 @@ void messageBox(QWidget *parent, const QString &text) {
     }
     // The box runs its own event loop; windows closed meanwhile must outlive it.
     NestedEventScope scope;
-    QPointer<QMessageBox> box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Velmo"),
-                                                text, QMessageBox::Ok, parent);
+    QPointer<QMessageBox> box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Velmo"), text,
+                                                QMessageBox::Ok, parent);
     box->setObjectName(QStringLiteral("MessageBox"));
     box->exec();
     delete box.data();

@@ -5,7 +5,9 @@
 
 namespace ui {
 
-Picture::Picture(QWidget *parent) : QLabel(parent) { setScaledContents(true); }
+Picture::Picture(QWidget *parent) : QLabel(parent) {
+    setScaledContents(true);
+}
 
 void Picture::load(const QString &path) {
     QPixmap pixmap;
@@ -15,9 +17,13 @@ void Picture::load(const QString &path) {
         clear();
 }
 
-void Picture::setPicture(const QPixmap &pixmap) { setPixmap(pixmap); }
+void Picture::setPicture(const QPixmap &pixmap) {
+    setPixmap(pixmap);
+}
 
-bool Picture::isEmpty() const { return pixmap().isNull(); }
+bool Picture::isEmpty() const {
+    return pixmap().isNull();
+}
 
 void Picture::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))

@@ -51,9 +51,13 @@ EventPump *installEventPump(EventPump *pump) {
     return previous;
 }
 
-EventPump &eventPump() { return currentPump ? *currentPump : programPump(); }
+EventPump &eventPump() {
+    return currentPump ? *currentPump : programPump();
+}
 
-NestedEventScope::NestedEventScope() { ++depth; }
+NestedEventScope::NestedEventScope() {
+    ++depth;
+}
 
 NestedEventScope::~NestedEventScope() {
     if (--depth > 0)
@@ -64,7 +68,9 @@ NestedEventScope::~NestedEventScope() {
         action();
 }
 
-int nestedEventDepth() { return depth; }
+int nestedEventDepth() {
+    return depth;
+}
 
 void whenNoNestedEvents(std::function<void()> action) {
     if (depth == 0)

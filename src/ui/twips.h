@@ -9,7 +9,9 @@ namespace ui {
 // Form geometry is written in twips (1/1440 inch); at 96 dpi a pixel is 15 twips.
 constexpr int kTwipsPerPixel = 15;
 
-constexpr int pixels(int twips) { return twips / kTwipsPerPixel; }
+constexpr int pixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
 QRect twipsRect(int left, int top, int width, int height);
 
 // Moves and sizes a control, relative to its parent, in twips.

@@ -37,8 +37,8 @@ const MenuRow kMenuRows[] = {
 
 QStringList loadedWindows() {
     QStringList names;
-    for (const char *name : {"Form3", "Form47", "Form46", "Form5", "Form44", "Form45", "Form9",
-                             "Form6", "Form10"})
+    for (const char *name :
+         {"Form3", "Form47", "Form46", "Form5", "Form44", "Form45", "Form9", "Form6", "Form10"})
         if (loaded(QString::fromLatin1(name)))
             names << QString::fromLatin1(name);
     return names;

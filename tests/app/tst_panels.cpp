@@ -72,14 +72,30 @@ private slots:
         QTest::addColumn<QString>("panel");
         QTest::addColumn<QString>("group");
         QTest::addColumn<QString>("exit");
-        QTest::newRow("Spanish") << 1 << "Configuración" << "Idioma" << "Salir";
-        QTest::newRow("English") << 2 << "Settings" << "Languaje" << "Exit";
-        QTest::newRow("French") << 3 << "Réglages" << "Langue" << "Quitter";
-        QTest::newRow("Italian") << 4 << "Configurazioni" << "Lingua" << "Esci";
-        QTest::newRow("German") << 5 << "Einstellung" << "Sprache" << "Beenden";
-        QTest::newRow("Portuguese") << 6 << "Configuración" << "Idioma" << "Sair";
-        QTest::newRow("Finnish") << 7 << "Asetukset" << "Kieli" << "Poistu";
-        QTest::newRow("Swedish") << 8 << "Settings" << "Språk" << "Utgång";
+        QTest::newRow("Spanish") << 1 << "Configuración"
+                                 << "Idioma"
+                                 << "Salir";
+        QTest::newRow("English") << 2 << "Settings"
+                                 << "Languaje"
+                                 << "Exit";
+        QTest::newRow("French") << 3 << "Réglages"
+                                << "Langue"
+                                << "Quitter";
+        QTest::newRow("Italian") << 4 << "Configurazioni"
+                                 << "Lingua"
+                                 << "Esci";
+        QTest::newRow("German") << 5 << "Einstellung"
+                                << "Sprache"
+                                << "Beenden";
+        QTest::newRow("Portuguese") << 6 << "Configuración"
+                                    << "Idioma"
+                                    << "Sair";
+        QTest::newRow("Finnish") << 7 << "Asetukset"
+                                 << "Kieli"
+                                 << "Poistu";
+        QTest::newRow("Swedish") << 8 << "Settings"
+                                 << "Språk"
+                                 << "Utgång";
     }
     void languageChangesCaptionsAtOnce() {
         QFETCH(int, language);
@@ -128,16 +144,15 @@ private slots:
     void workshopCaptionsByLanguage_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QStringList>("captions");
-        const QStringList design = {"Datos Taller", "Taller:", "Propietario:",
-                                    "Dirección:",   "N.I.F.:", "Teléfono:"};
-        const QStringList english = {"Workshop", "Workshop:", "Owner:",
-                                     "Address:", "N.I.F.:",   "Telephone:"};
+        const QStringList design = {
+            "Datos Taller", "Taller:", "Propietario:", "Dirección:", "N.I.F.:", "Teléfono:"};
+        const QStringList english = {
+            "Workshop", "Workshop:", "Owner:", "Address:", "N.I.F.:", "Telephone:"};
         QTest::newRow("Spanish") << 1 << design;
         QTest::newRow("English") << 2 << english;
         QTest::newRow("French") << 3 << english;
-        QTest::newRow("Italian") << 4
-                                 << QStringList{"Officina", "Officina:", "Proprietario:",
-                                                "Indirizzo:", "P.IVA:", "Telefono:"};
+        QTest::newRow("Italian") << 4 << QStringList{"Officina",   "Officina:", "Proprietario:",
+                                                     "Indirizzo:", "P.IVA:",    "Telefono:"};
         for (int language = 5; language <= 8; ++language)
             QTest::newRow(kLanguageNames[language - 1]) << language << design;
     }
@@ -155,8 +170,9 @@ private slots:
         chooseMenu("taller");
         chooseLanguage(2);
         chooseMenu("taller");
-        QCOMPARE(workshopCaptions(main), (QStringList{"Workshop", "Workshop:", "Owner:",
-                                                      "Address:", "P.IVA:", "Telephone:"}));
+        QCOMPARE(
+            workshopCaptions(main),
+            (QStringList{"Workshop", "Workshop:", "Owner:", "Address:", "P.IVA:", "Telephone:"}));
         chooseLanguage(5);
         chooseMenu("taller");
         QCOMPARE(textOf(main, "Frame4"), QStringLiteral("Workshop"));
@@ -211,11 +227,16 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("close");
         QTest::addColumn<bool>("secondNotice");
-        QTest::newRow("Spanish") << 1 << "Acerca de..." << "Salir" << true;
-        QTest::newRow("English") << 2 << "About..." << "Exit" << true;
-        QTest::newRow("French") << 3 << "A propos de..." << "Quitter" << false;
-        QTest::newRow("Italian") << 4 << "About...." << "Esci" << true;
-        QTest::newRow("Swedish") << 8 << "About...." << "Utgång" << true;
+        QTest::newRow("Spanish") << 1 << "Acerca de..."
+                                 << "Salir" << true;
+        QTest::newRow("English") << 2 << "About..."
+                                 << "Exit" << true;
+        QTest::newRow("French") << 3 << "A propos de..."
+                                << "Quitter" << false;
+        QTest::newRow("Italian") << 4 << "About...."
+                                 << "Esci" << true;
+        QTest::newRow("Swedish") << 8 << "About...."
+                                 << "Utgång" << true;
     }
     void aboutCaptionsByLanguage() {
         QFETCH(int, language);

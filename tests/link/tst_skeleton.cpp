@@ -32,10 +32,18 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("unit");
-        QTest::newRow("Mercury DFI") << "dfi" << "Form46" << "Mercury Dfi 135/150 1998-2000";
-        QTest::newRow("Yamaha") << "yamob" << "Form5" << "Yamaha Outboard";
-        QTest::newRow("Evinrude Ficht") << "fitob" << "Form44" << "OutBoard Fitch";
-        QTest::newRow("GM Delphi") << "gm2" << "Form45" << "GM Delco";
+        QTest::newRow("Mercury DFI") << "dfi"
+                                     << "Form46"
+                                     << "Mercury Dfi 135/150 1998-2000";
+        QTest::newRow("Yamaha") << "yamob"
+                                << "Form5"
+                                << "Yamaha Outboard";
+        QTest::newRow("Evinrude Ficht") << "fitob"
+                                        << "Form44"
+                                        << "OutBoard Fitch";
+        QTest::newRow("GM Delphi") << "gm2"
+                                   << "Form45"
+                                   << "GM Delco";
     }
     void loadShowsOnlyConnectAndExitAmongFunctions() {
         QFETCH(QString, item);
@@ -60,8 +68,10 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("form");
         QTest::addColumn<int>("steps");
-        QTest::newRow("25 steps") << "dfi" << "Form46" << 25;
-        QTest::newRow("50 steps") << "yamob" << "Form5" << 50;
+        QTest::newRow("25 steps") << "dfi"
+                                  << "Form46" << 25;
+        QTest::newRow("50 steps") << "yamob"
+                                  << "Form5" << 50;
     }
     void progressBarGrowsOneStepPerWait() {
         QFETCH(QString, item);
@@ -158,6 +168,34 @@ private slots:
         QCOMPARE(textOf(screen, "Frame2"), QStringLiteral("Mercury Dfi 135/150 1998-2000"));
         QVERIFY(!isShown(screen, "Frame14"));
         QVERIFY(!ui::isHourglass());
+    }
+
+    void diagnosisDuringASecondConnectLetsBothFinish() {
+        auto *screen = openScreen("dfi", "Form46");
+        CountingPump pump;
+        press(screen, "Command29");
+        pump.reset();
+        pump.at(30000, [&] { press(screen, "Command30"); });
+        press(screen, "Command29");
+        QCOMPARE(pump.passes(), qint64(2 * 25 * 10001 + 3));
+        QCOMPARE(textOf(screen, "Frame2"), QStringLiteral("Mercury Dfi 135/150 1998-2000"));
+        QVERIFY(isShown(screen, "List2"));
+        QVERIFY(isShown(screen, "Frame7"));
+        QVERIFY(!isShown(screen, "Frame14"));
+        QVERIFY(!ui::isHourglass());
+    }
+
+    void secondDiagnosisTakesOverTheFirst() {
+        auto *screen = openScreen("dfi", "Form46");
+        CountingPump pump;
+        press(screen, "Command29");
+        pump.reset();
+        pump.at(30000, [&] { press(screen, "Command30"); });
+        press(screen, "Command30");
+        // The first ends with its progress display, without its pause or message.
+        QCOMPARE(pump.passes(), qint64(2 * 25 * 10001 + 3));
+        QVERIFY(isShown(screen, "Frame7"));
+        QCOMPARE(textOf(screen, "Label7"), ERRORS32::MsgNoFaults);
     }
 
     void escapeOnExitUnloadsAndNextOpeningIsFresh() {

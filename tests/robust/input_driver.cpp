@@ -16,7 +16,7 @@ namespace testing {
 
 namespace {
 
-const char *const kWindowNames[] = {"Form3", "Form47", "Form46", "Form5", "Form44",
+const char *const kWindowNames[] = {"Form3",  "Form47", "Form46", "Form5", "Form44",
                                     "Form45", "Form9",  "Form6",  "Form10"};
 
 // Deep inside nested handlers only close boxes are used, so that every
@@ -44,7 +44,9 @@ std::atomic<quint64> InputDriver::progress{0};
 InputDriver::InputDriver(quint32 seed, int eventBudget)
     : random_(seed), budget_(eventBudget), previous_(ui::installEventPump(this)) {}
 
-InputDriver::~InputDriver() { ui::installEventPump(previous_); }
+InputDriver::~InputDriver() {
+    ui::installEventPump(previous_);
+}
 
 void InputDriver::pass() {
     ++progress;
@@ -132,7 +134,10 @@ bool InputDriver::clickSomething() {
         const int row = random_.bounded(list->count());
         QListWidgetItem *item = list->item(row);
         list->scrollToItem(item);
-        note(QStringLiteral("click %1 item %2 \"%3\"").arg(describe(list)).arg(row).arg(item->text()));
+        note(QStringLiteral("click %1 item %2 \"%3\"")
+                 .arg(describe(list))
+                 .arg(row)
+                 .arg(item->text()));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(item).center());
         return true;
@@ -199,10 +204,8 @@ bool InputDriver::closeWindow() {
 }
 
 void InputDriver::note(const QString &what) {
-    log_ << QStringLiteral("#%1 depth %2: %3")
-                .arg(delivered_)
-                .arg(ui::nestedEventDepth())
-                .arg(what);
+    log_
+        << QStringLiteral("#%1 depth %2: %3").arg(delivered_).arg(ui::nestedEventDepth()).arg(what);
 }
 
 QString InputDriver::logTail(int lines) const {

@@ -14,10 +14,12 @@ using namespace testing;
 namespace {
 
 const char *const kScreens[] = {"Form47", "Form46", "Form5", "Form44", "Form45"};
-const char *const kWindows[] = {"Form47", "Form46", "Form5", "Form44", "Form45",
-                                "Form9",  "Form6",  "Form10"};
+const char *const kWindows[] = {"Form47", "Form46", "Form5", "Form44",
+                                "Form45", "Form9",  "Form6", "Form10"};
 
-int liveWidgets() { return int(QApplication::allWidgets().size()); }
+int liveWidgets() {
+    return int(QApplication::allWidgets().size());
+}
 
 // Buttons the user could press now, lower-strip Exit aside.
 QStringList pressableButtons(QWidget *screen) {

@@ -16,7 +16,9 @@ namespace testing {
 
 CountingPump::CountingPump() : previous_(ui::installEventPump(this)) {}
 
-CountingPump::~CountingPump() { ui::installEventPump(previous_); }
+CountingPump::~CountingPump() {
+    ui::installEventPump(previous_);
+}
 
 void CountingPump::pass() {
     ++passes_;
@@ -40,13 +42,18 @@ void CountingPump::at(qint64 pass, std::function<void()> action) {
 RecordedSleeps::RecordedSleeps()
     : previous_(ui::installSleep([this](int ms) { calls.push_back(ms); })) {}
 
-RecordedSleeps::~RecordedSleeps() { ui::installSleep(previous_); }
+RecordedSleeps::~RecordedSleeps() {
+    ui::installSleep(previous_);
+}
 
 RecordedMessageBoxes::RecordedMessageBoxes()
-    : previous_(ui::installMessageBoxHandler(
-          [this](QWidget *, const QString &text) { texts << text; })) {}
+    : previous_(
+          ui::installMessageBoxHandler([this](QWidget *, const QString &text) { texts << text; })) {
+}
 
-RecordedMessageBoxes::~RecordedMessageBoxes() { ui::installMessageBoxHandler(previous_); }
+RecordedMessageBoxes::~RecordedMessageBoxes() {
+    ui::installMessageBoxHandler(previous_);
+}
 
 void flushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -65,9 +72,13 @@ LoadedWindow *startProgramFresh() {
     return WindowRegistry::instance().open(QStringLiteral("Form3"));
 }
 
-LoadedWindow *openWindow(const QString &name) { return WindowRegistry::instance().open(name); }
+LoadedWindow *openWindow(const QString &name) {
+    return WindowRegistry::instance().open(name);
+}
 
-LoadedWindow *loaded(const QString &name) { return WindowRegistry::instance().find(name); }
+LoadedWindow *loaded(const QString &name) {
+    return WindowRegistry::instance().find(name);
+}
 
 void chooseMenu(const QString &item) {
     LoadedWindow *main = loaded(QStringLiteral("Form3"));

@@ -100,7 +100,7 @@ bool isShown(QWidget *window, const QString &name); // visible to the user
 QString focusName(QWidget *window);                 // object name of the focus control
 
 inline const char *const kLanguageNames[8] = {"Spanish", "English",    "French",  "Italian",
-                                               "German",  "Portuguese", "Finnish", "Swedish"};
+                                              "German",  "Portuguese", "Finnish", "Swedish"};
 // Sets LanguageCode and refills the catalogue, as the settings panel does.
 void useLanguage(int language);
 

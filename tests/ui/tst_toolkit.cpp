@@ -111,7 +111,8 @@ private slots:
     void programPumpHandlesQueuedEventsDuringPasses() {
         ui::EventPump *previous = ui::installEventPump(nullptr);
         bool handled = false;
-        QMetaObject::invokeMethod(qApp, [&] { handled = true; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            qApp, [&] { handled = true; }, Qt::QueuedConnection);
         for (int pass = 0; pass < 2000 && !handled; ++pass)
             ui::eventPump().pass();
         ui::installEventPump(previous);

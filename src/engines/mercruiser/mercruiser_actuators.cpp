@@ -101,11 +101,6 @@ QPixmap arrowPicture(bool up) {
     return pixmap;
 }
 
-void focusIfUsable(QWidget *control) {
-    if (control->isVisible() && control->isEnabled())
-        control->setFocus();
-}
-
 } // namespace
 
 MercruiserActuators::MercruiserActuators(EngineScreen *screen) : QObject(screen), screen_(screen) {
@@ -434,7 +429,7 @@ void MercruiserActuators::runTimedTest() {
     progressLabel_->setText(ERRORS32::MsgEndProcess);
     ui::setArrow();
     cancelButton_->setText(ERRORS32::CapExit);
-    focusIfUsable(cancelButton_);
+    ui::focusIfReachable(cancelButton_);
 }
 
 void MercruiserActuators::cancel() {
@@ -455,7 +450,7 @@ void MercruiserActuators::backToChooseTest() {
     testCode_ = kNoTest;
     enableTestButtons(true);
     exitButton_->setEnabled(true);
-    focusIfUsable(exitButton_);
+    ui::focusIfReachable(exitButton_);
 }
 
 void MercruiserActuators::exitActuatorPanel() {
@@ -536,7 +531,7 @@ void MercruiserActuators::runCylinderTest() {
     writeRowLabels();
     cylinderPanel_->setTitle(buttonOf(testCode_)->text());
     cylinderStartButton_->setEnabled(false);
-    focusIfUsable(cylinderExitButton_);
+    ui::focusIfReachable(cylinderExitButton_);
 }
 
 void MercruiserActuators::exitCylinderPanel() {
@@ -567,7 +562,7 @@ void MercruiserActuators::openIdleAirPanel() {
     idleAirRpmLabel_->setText(QString::number(kIdleAirRpm));
     ui::setArrow();
     // Start, which had the focus, is hidden with the ActuatorPanel.
-    focusIfUsable(idleAirExitButton_);
+    ui::focusIfReachable(idleAirExitButton_);
 }
 
 void MercruiserActuators::showIdleAirStep(QLabel *side) {
@@ -580,7 +575,7 @@ void MercruiserActuators::idleAirUp() {
     const int old = idleAirStep_++;
     showIdleAirStep(old >= 0 ? positiveLabel_ : negativeLabel_);
     idleAirRpmLabel_->setText(QString::number(idleAirRpmLabel_->text().toInt() + kIdleAirRpmStep));
-    focusIfUsable(idleAirExitButton_);
+    ui::focusIfReachable(idleAirExitButton_);
 }
 
 void MercruiserActuators::idleAirDown() {
@@ -594,7 +589,7 @@ void MercruiserActuators::idleAirDown() {
         showIdleAirStep(negativeLabel_);
     }
     idleAirRpmLabel_->setText(QString::number(idleAirRpmLabel_->text().toInt() - kIdleAirRpmStep));
-    focusIfUsable(idleAirExitButton_);
+    ui::focusIfReachable(idleAirExitButton_);
 }
 
 void MercruiserActuators::exitIdleAirPanel() {
@@ -617,7 +612,7 @@ void MercruiserActuators::openTachometerPanel() {
     tachometerPanel_->raise();
     actuatorPanel_->hide();
     ui::setArrow();
-    focusIfUsable(tachometerExitButton_);
+    ui::focusIfReachable(tachometerExitButton_);
 }
 
 void MercruiserActuators::tachometerPlus() {
@@ -681,7 +676,7 @@ void MercruiserActuators::setLocation() {
     ui::setArrow();
     locationWarningLabel_->setText(ignitionWarningText_);
     locationWarningLabel_->show();
-    focusIfUsable(locationExitButton_);
+    ui::focusIfReachable(locationExitButton_);
 }
 
 void MercruiserActuators::exitLocationPanel() {

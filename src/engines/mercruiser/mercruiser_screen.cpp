@@ -238,37 +238,12 @@ QStringList MercruiserScreen::identificationLines() const {
     return lines;
 }
 
-void MercruiserScreen::connectToUnit() {
-    beginExchange();
-    EngineScreen::connectToUnit();
-}
-
-// ---- Exchanges ------------------------------------------------------------
-
-int MercruiserScreen::beginExchange() {
-    stopLiveRun();
-    return ++exchange_;
-}
-
-bool MercruiserScreen::exchangeProgress(int ticket) {
-    return ShowProgress() && ticket == exchange_;
-}
-
-bool MercruiserScreen::exchangeWait(int ticket, int limit) {
-    return BusyWait(limit) && ticket == exchange_;
-}
-
 void MercruiserScreen::appendProgress(const QString &bars) {
     progressLabel->setText(progressLabel->text() + bars);
 }
 
 bool MercruiserScreen::barHeldByPanel() const {
     return !exitButton->isEnabled();
-}
-
-void MercruiserScreen::focusOn(QWidget *control) {
-    if (control->isVisible() && control->isEnabled())
-        control->setFocus();
 }
 
 // ---- Engine Info ----------------------------------------------------------
@@ -356,7 +331,7 @@ void MercruiserScreen::showInfoResult(Reading reading, bool report) {
     infoReportButton->setVisible(report);
     infoResultPanel->show();
     infoResultPanel->raise();
-    focusOn(infoResultExitButton);
+    ui::focusIfReachable(infoResultExitButton);
 }
 
 void MercruiserScreen::closeInfoResult() {
@@ -417,7 +392,7 @@ void MercruiserScreen::openFaultDetail(QListWidgetItem *item) {
         faultPanelTookBar_ = !barHeldByPanel();
     faultPanel->show();
     faultPanel->raise();
-    focusOn(faultExitButton);
+    ui::focusIfReachable(faultExitButton);
     QString explanation;
     for (int slot = 1; slot <= 6; ++slot)
         explanation += FaultTextSlots[slot] + QLatin1Char('\r');

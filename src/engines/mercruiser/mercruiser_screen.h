@@ -66,7 +66,6 @@ public:
     MercruiserActuators *actuators;
 
 protected:
-    void connectToUnit() override;
     QStringList identificationLines() const override;
 
 private:
@@ -92,18 +91,10 @@ private:
     void openErase();
     void eraseSelected();
 
-    // Exchanges: one started while another waits takes the progress
-    // display, the pointer and the lists over; the older one then stops.
-    int beginExchange();
-    bool exchangeProgress(int ticket);
-    bool exchangeWait(int ticket, int limit);
     void appendProgress(const QString &bars);
 
     // A panel has disabled the ButtonBar and holds it until it closes.
     bool barHeldByPanel() const;
-    // Focuses a control only when the user can reach it.
-    static void focusOn(QWidget *control);
 
-    int exchange_ = 0;
     bool faultPanelTookBar_ = false;
 };
