@@ -300,7 +300,8 @@ bool EngineScreen::runLive(const std::function<void()> &step, int waitLimit) {
         step();
         if (!BusyWait(waitLimit))
             return false;
-        if (LiveRunState == kStopRequested)
+        // A stop was asked for, or another function took the flag over.
+        if (LiveRunState != kRunning)
             return true;
     }
 }

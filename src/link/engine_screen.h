@@ -108,8 +108,9 @@ public:
     bool exchangeWait(int ticket, int limit);
 
     // Repeated displays. runLive sets LiveRunState to running and repeats
-    // step() then BusyWait(waitLimit) until a stop is requested; returns
-    // false if the screen was unloaded meanwhile.
+    // step() then BusyWait(waitLimit) until the state is no longer running
+    // (a stop was requested, or another function reset it); returns false
+    // if the screen was unloaded meanwhile.
     qint16 LiveRunState = kIdle;
     bool runLive(const std::function<void()> &step, int waitLimit = 600);
     // The Exit of a live panel: during a run it only asks the run to stop

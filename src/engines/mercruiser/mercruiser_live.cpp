@@ -81,21 +81,19 @@ void MercruiserLivePanel::writeValues(int step, bool leftBlock) {
 }
 
 void MercruiserLivePanel::readData() {
-    screen_->LiveRunState = EngineScreen::kRunning;
-    for (;;) {
-        for (int step = 1; step <= mercruiser::kLiveSteps; ++step) {
+    int step = 0;
+    screen_->runLive(
+        [this, &step] {
+            // After the last step of a cycle the bar starts again.
+            if (++step > mercruiser::kLiveSteps) {
+                step = 1;
+                stepLabel->clear();
+            }
             writeValues(step, true);
             stepLabel->setText(stepLabel->text() + QLatin1Char('I'));
             writeValues(step, false);
-            if (!screen_->BusyWait(kStepWait))
-                return;
-            // A stop was asked for, or another function took the flag over
-            // (the idle-air and tachometer tests reset it): the run ends here.
-            if (screen_->LiveRunState != EngineScreen::kRunning)
-                return;
-        }
-        stepLabel->clear();
-    }
+        },
+        kStepWait);
 }
 
 void MercruiserLivePanel::exitPanel() {
