@@ -4,24 +4,18 @@
 // location: test buttons, instructions and warnings, cylinder rows and the
 // four locations. Texts are UTF-8.
 
+#include "link/bilingual.h"
+
 #include <QString>
 
 #include <array>
 
 namespace mercruiser {
 
-// A text in English and Spanish: Spanish for LanguageCode 1, English for
-// every other language.
-struct ActuatorText {
-    const char *english;
-    const char *spanish;
-};
-QString actuatorText(const ActuatorText &text);
-
 // A text given in two parts, the second appended to the first.
 struct ActuatorNotice {
-    ActuatorText first;
-    ActuatorText second;
+    unitlink::BilingualText first;
+    unitlink::BilingualText second;
 };
 QString noticeText(const ActuatorNotice &notice);
 
@@ -62,12 +56,12 @@ inline constexpr const char *kStartCaption = "Start";
 inline constexpr const char *kOkCaption = "Ok";
 inline constexpr const char *kPerformingTest = "Performing Test";
 inline constexpr const char *kCancelCaption = "Cancel";
-extern const ActuatorText kPressStart;
+extern const unitlink::BilingualText kPressStart;
 
 // CylinderPanel: a row label is the word of the test, a space and the row number.
 inline constexpr int kCylinderRows = 8;
-extern const ActuatorText kInjectorWord;
-extern const ActuatorText kCoilWord;
+extern const unitlink::BilingualText kInjectorWord;
+extern const unitlink::BilingualText kCoilWord;
 inline constexpr const char *kRowOn = "On";
 inline constexpr const char *kRowOff = "Off";
 inline constexpr const char *kExitCaption = "Exit";
@@ -95,13 +89,13 @@ inline constexpr int kTachometerStep = 50;
 // EngineLocationPanel.
 inline constexpr const char *kLocationCaption = "Engine Location";
 inline constexpr const char *kSetCaption = "Set";
-extern const std::array<ActuatorText, 4> kLocations;
+extern const std::array<unitlink::BilingualText, 4> kLocations;
 // The panel's captions and the warning after Set, chosen when the screen
 // loads; German has a warning of its own.
-extern const ActuatorText kCurrentLocation;
-extern const ActuatorText kAvailableLocations;
-extern const ActuatorText kSetNewLocation;
-extern const ActuatorText kIgnitionWarning;
+extern const unitlink::BilingualText kCurrentLocation;
+extern const unitlink::BilingualText kAvailableLocations;
+extern const unitlink::BilingualText kSetNewLocation;
+extern const unitlink::BilingualText kIgnitionWarning;
 extern const char *const kIgnitionWarningGerman;
 
 } // namespace mercruiser

@@ -105,12 +105,12 @@ QPixmap arrowPicture(bool up) {
 
 MercruiserActuators::MercruiserActuators(EngineScreen *screen) : QObject(screen), screen_(screen) {
     setObjectName(QStringLiteral("MercruiserActuators"));
-    currentLocationText_ = actuatorText(kCurrentLocation);
-    availableLocationsText_ = actuatorText(kAvailableLocations);
-    setNewLocationText_ = actuatorText(kSetNewLocation);
+    currentLocationText_ = unitlink::bilingual(kCurrentLocation);
+    availableLocationsText_ = unitlink::bilingual(kAvailableLocations);
+    setNewLocationText_ = unitlink::bilingual(kSetNewLocation);
     ignitionWarningText_ = ERRORS32::LanguageCode == ERRORS32::German
                                ? QString::fromUtf8(kIgnitionWarningGerman)
-                               : actuatorText(kIgnitionWarning);
+                               : unitlink::bilingual(kIgnitionWarning);
     buildActuatorPanel();
     buildCylinderPanel();
     buildIdleAirPanel();
@@ -487,7 +487,7 @@ void MercruiserActuators::openCylinderPanel() {
 }
 
 void MercruiserActuators::writeRowLabels() {
-    const QString word = actuatorText(testCode_ == kCoilTest ? kCoilWord : kInjectorWord);
+    const QString word = unitlink::bilingual(testCode_ == kCoilTest ? kCoilWord : kInjectorWord);
     for (int row = 0; row < kCylinderRows; ++row)
         rowLabels_[row]->setText(word + QLatin1Char(' ') + QString::number(row + 1));
 }
@@ -508,7 +508,7 @@ void MercruiserActuators::setIndicator(int row, bool chosen) {
 void MercruiserActuators::chooseRow(int row) {
     cylinderStartButton_->setEnabled(true);
     cylinderInstructionLabel_->setAlignment(kCentred);
-    cylinderInstructionLabel_->setText(actuatorText(kPressStart));
+    cylinderInstructionLabel_->setText(unitlink::bilingual(kPressStart));
     resetRows();
     setIndicator(row, true);
     rowButtons_[row]->setText(text(kRowOn));
@@ -661,9 +661,9 @@ void MercruiserActuators::openLocationPanel() {
     const int opening = ++locationOpenings_;
     if (!screen_->BusyWait(kLocationWait) || opening != locationOpenings_)
         return;
-    locationCombo_->setEditText(actuatorText(kLocations[0]));
-    for (const ActuatorText &location : kLocations)
-        locationCombo_->addItem(actuatorText(location));
+    locationCombo_->setEditText(unitlink::bilingual(kLocations[0]));
+    for (const unitlink::BilingualText &location : kLocations)
+        locationCombo_->addItem(unitlink::bilingual(location));
     screen_->resultList->clear();
     locationCaptionLabel_->setText(currentLocationText_);
     actuatorPanel_->hide();

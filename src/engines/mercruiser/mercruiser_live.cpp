@@ -58,8 +58,8 @@ void MercruiserLivePanel::open() {
         grid->setColWidth(col, kLiveColWidths[col]);
     auto writeNames = [this](const auto &block, int column) {
         for (int row = 0; row < int(block.size()); ++row) {
-            grid->setCell(row, column, liveText(block[row].name));
-            grid->setCell(row, column + 2, liveText(block[row].unit));
+            grid->setCell(row, column, unitlink::bilingual(block[row].name));
+            grid->setCell(row, column + 2, unitlink::bilingual(block[row].unit));
         }
     };
     writeNames(kLiveLeftBlock, kLeftBlockColumn);

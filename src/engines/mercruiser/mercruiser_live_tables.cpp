@@ -9,11 +9,11 @@
 namespace mercruiser {
 
 namespace {
-constexpr LiveText kTemperature{"ºF", "ºC"};
-constexpr LiveText kPsi{"PSI", "PSI"};
-constexpr LiveText kPercent{"%", "%"};
-constexpr LiveText kVolt{"Volt", "Volt"};
-constexpr LiveText kCount{"#", "#"};
+constexpr unitlink::BilingualText kTemperature{"ºF", "ºC"};
+constexpr unitlink::BilingualText kPsi{"PSI", "PSI"};
+constexpr unitlink::BilingualText kPercent{"%", "%"};
+constexpr unitlink::BilingualText kVolt{"Volt", "Volt"};
+constexpr unitlink::BilingualText kCount{"#", "#"};
 } // namespace
 
 const std::array<LiveParameter, 12> kLiveLeftBlock = {{
@@ -44,11 +44,6 @@ const std::array<LiveParameter, 11> kLiveRightBlock = {{
     {{"Lake/Sea Temperat.", "Temperatura del Agua"}, kTemperature, 69.2},
     {{"Fuel Level", "Nivel Combustible"}, kCount, 955},
 }};
-
-QString liveText(const LiveText &text) {
-    return QString::fromUtf8(ERRORS32::LanguageCode == ERRORS32::Spanish ? text.spanish
-                                                                         : text.english);
-}
 
 QString liveValueText(const LiveParameter &parameter, int step) {
     const bool inner = parameter.from != 0 && step >= parameter.from && step <= parameter.to;

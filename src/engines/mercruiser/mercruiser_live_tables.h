@@ -4,24 +4,19 @@
 // parameters in two blocks of the grid. A few of them switch between two
 // values with the position of the step counter in its cycle. Texts are UTF-8.
 
+#include "link/bilingual.h"
+
 #include <QString>
 
 #include <array>
 
 namespace mercruiser {
 
-// A name or unit: Spanish for LanguageCode 1, English for every other language.
-struct LiveText {
-    const char *english;
-    const char *spanish;
-};
-QString liveText(const LiveText &text);
-
 // One parameter. It shows `value`, and `inner` while the step lies between
 // `from` and `to` (both included); `from` 0 means it never switches.
 struct LiveParameter {
-    LiveText name;
-    LiveText unit;
+    unitlink::BilingualText name;
+    unitlink::BilingualText unit;
     double value;
     double inner = 0;
     int from = 0;

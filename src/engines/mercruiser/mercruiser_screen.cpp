@@ -84,12 +84,12 @@ QString hoursText(double hours) {
 QStringList diagnosisLines(qint16 count) {
     QStringList lines;
     lines << ERRORS32::MsgFaultsDetected + QString::number(count) + QStringLiteral("  ") +
-                 pick(kDiagnosisHint);
+                 unitlink::bilingual(kDiagnosisHint);
     lines << QStringLiteral(" ");
     for (const DiagnosedFault &fault : kDiagnosedFaults) {
         lines << ERRORS32::MsgFaultCode + QString::fromUtf8(fault.code) + QStringLiteral("  ") +
-                     pick(fault.state);
-        lines << pick(fault.description);
+                     unitlink::bilingual(fault.state);
+        lines << unitlink::bilingual(fault.description);
         lines << QStringLiteral(" ");
     }
     return lines;
@@ -100,8 +100,10 @@ QStringList freezeFrameLines() {
     lines << QString::fromUtf8(kFreezeFrameFault);
     lines << QString(kFreezeFrameRuleLength, QLatin1Char('-'));
     for (const FreezeFrameValue &row : kFreezeFrameValues)
-        lines << QStringLiteral(" ") + pick(row.name).leftJustified(kFreezeNameWidth) +
-                     QString::fromUtf8(row.value).leftJustified(kFreezeValueWidth) + pick(row.unit);
+        lines << QStringLiteral(" ") +
+                     unitlink::bilingual(row.name).leftJustified(kFreezeNameWidth) +
+                     QString::fromUtf8(row.value).leftJustified(kFreezeValueWidth) +
+                     unitlink::bilingual(row.unit);
     return lines;
 }
 
@@ -308,7 +310,7 @@ void MercruiserScreen::readLogInfo() {
     // shown while this reading waited may have filled it.
     infoResultList->clear();
     infoResultList->addItems(logInfoLines());
-    infoResultPanel->setTitle(pick(kLogInfoCaption));
+    infoResultPanel->setTitle(unitlink::bilingual(kLogInfoCaption));
     progressPanel->hide();
     showInfoResult(Reading::List, true);
     DisableButtonBar();
@@ -378,14 +380,14 @@ void MercruiserScreen::openFaultDetail(QListWidgetItem *item) {
             continue;
         // A language without a second explanation line shows none, rather
         // than the line an earlier fault left in its slot.
-        FaultTextSlots[1] = pick(fault.explanation1);
-        FaultTextSlots[2] = pick(fault.explanation2);
-        FaultTextSlots[7] = pick(fault.rootCause1);
-        FaultTextSlots[8] = pick(fault.rootCause2);
+        FaultTextSlots[1] = unitlink::bilingual(fault.explanation1);
+        FaultTextSlots[2] = unitlink::bilingual(fault.explanation2);
+        FaultTextSlots[7] = unitlink::bilingual(fault.rootCause1);
+        FaultTextSlots[8] = unitlink::bilingual(fault.rootCause2);
     }
     stopLiveRun();
-    explanationHeading->setText(pick(kExplanationHeading));
-    rootCauseHeading->setText(pick(kRootCauseHeading));
+    explanationHeading->setText(unitlink::bilingual(kExplanationHeading));
+    rootCauseHeading->setText(unitlink::bilingual(kRootCauseHeading));
     faultPanel->setTitle(ERRORS32::MsgFaultCode + code);
     // A panel that already holds the ButtonBar keeps it when this one closes.
     if (!faultPanel->isVisible())
@@ -423,7 +425,7 @@ void MercruiserScreen::readHistoric() {
     ui::setHourglass();
     if (!exchangeProgress(ticket))
         return;
-    resultList->addItem(pick(kFreezeFrameHeader));
+    resultList->addItem(unitlink::bilingual(kFreezeFrameHeader));
     resultList->addItem(QStringLiteral(" "));
     if (!exchangeWait(ticket, kShortPause))
         return;
@@ -443,9 +445,9 @@ void MercruiserScreen::readHistoric() {
 void MercruiserScreen::openErase() {
     stopLiveRun();
     DetailLock = 1;
-    erasePanel->setTitle(pick(kEraseCaption));
+    erasePanel->setTitle(unitlink::bilingual(kEraseCaption));
     for (int i = 0; i < int(eraseOptions.size()); ++i)
-        eraseOptions[i]->setText(pick(kEraseOptions[i].caption));
+        eraseOptions[i]->setText(unitlink::bilingual(kEraseOptions[i].caption));
     eraseOptions[0]->setChecked(true);
     openPanel(erasePanel, eraseExitButton);
 }

@@ -4,11 +4,6 @@
 
 namespace mercruiser {
 
-QString pick(const Bilingual &text) {
-    const char *chosen = ERRORS32::LanguageCode == ERRORS32::Spanish ? text.spanish : text.english;
-    return chosen ? QString::fromUtf8(chosen) : QString();
-}
-
 const std::array<const char *, 5> kIdentificationLines = {
     "PCM/ECM555..... Connected", "03MY 507L BRAVO",   "ECM# 864916",
     "CAL# 864377-005",           "AAAF_0008_5.7_EFI",
@@ -16,7 +11,8 @@ const std::array<const char *, 5> kIdentificationLines = {
 
 const std::array<const char *, 3> kInfoOptions = {"System Info", "R.P.M. Info", "Log Info"};
 
-const Bilingual kLogInfoCaption = {"Fault Log Data (Seconds)", "Histórico Datos (Segundos)"};
+const unitlink::BilingualText kLogInfoCaption = {"Fault Log Data (Seconds)",
+                                                 "Histórico Datos (Segundos)"};
 
 const std::array<const char *, 19> kSystemInfoLines = {
     "03MY 507L BRAVO",
@@ -77,8 +73,8 @@ const std::array<LogEvent, 22> kLogEvents = {{
     {"Warning Horn Output", 479},
 }};
 
-const Bilingual kDiagnosisHint = {"(Click on Fault Code to see more info)",
-                                  "(Click sobre Código Fallo para más información)"};
+const unitlink::BilingualText kDiagnosisHint = {"(Click on Fault Code to see more info)",
+                                                "(Click sobre Código Fallo para más información)"};
 
 const std::array<DiagnosedFault, 2> kDiagnosedFaults = {{
     {"43",
@@ -106,10 +102,10 @@ const std::array<FaultExplanation, 2> kFaultExplanations = {{
      {"Coil problem.", "Sustituya la bobina."}},
 }};
 
-const Bilingual kExplanationHeading = {"Fault Explanation", "Causas Posibles"};
-const Bilingual kRootCauseHeading = {"Possible Root Cause", "Procedimiento"};
+const unitlink::BilingualText kExplanationHeading = {"Fault Explanation", "Causas Posibles"};
+const unitlink::BilingualText kRootCauseHeading = {"Possible Root Cause", "Procedimiento"};
 
-const Bilingual kFreezeFrameHeader = {" Freeze Frame Data:", " Histórico de Fallos:"};
+const unitlink::BilingualText kFreezeFrameHeader = {" Freeze Frame Data:", " Histórico de Fallos:"};
 
 const std::array<FreezeFrameValue, 11> kFreezeFrameValues = {{
     {{"Barometric Pressure", "Presión Barometrica"}, "14.83", {"PSI", "PSI"}},
@@ -125,8 +121,8 @@ const std::array<FreezeFrameValue, 11> kFreezeFrameValues = {{
     {{"Frecuency County", "El Fallo ocurrió (veces):"}, "2", {"", ""}},
 }};
 
-const Bilingual kEraseCaption = {"Erase Faults, Historic and R.P.M.",
-                                 "Borrar Fallos, Historico y R.P.M."};
+const unitlink::BilingualText kEraseCaption = {"Erase Faults, Historic and R.P.M.",
+                                               "Borrar Fallos, Historico y R.P.M."};
 
 const std::array<EraseOption, 3> kEraseOptions = {{
     {{"Erase Active Faults", "Borrar Fallos Activos"}, &ERRORS32::MsgFaultsErased, nullptr},

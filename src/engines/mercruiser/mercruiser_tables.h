@@ -4,20 +4,13 @@
 // unit answers to Connect, Engine Info, Diagnosis, Historic and the erase
 // options. Texts are UTF-8.
 
+#include "link/bilingual.h"
+
 #include <QString>
 
 #include <array>
 
 namespace mercruiser {
-
-// A text given in English and Spanish: Spanish for LanguageCode 1, English
-// for every other language. A null Spanish text means the unit has none.
-struct Bilingual {
-    const char *english;
-    const char *spanish;
-};
-// The text of the current language (empty when that language has none).
-QString pick(const Bilingual &text);
 
 inline constexpr const char *kUnitName = "Mercruiser PCM/ECM555";
 
@@ -27,7 +20,7 @@ extern const std::array<const char *, 5> kIdentificationLines;
 // Engine Info.
 extern const std::array<const char *, 3> kInfoOptions; // System, R.P.M., Log
 inline constexpr const char *kInfoResultCaption = "Info";
-extern const Bilingual kLogInfoCaption;
+extern const unitlink::BilingualText kLogInfoCaption;
 
 // System Info: a blank line is one space.
 extern const std::array<const char *, 19> kSystemInfoLines;
@@ -58,11 +51,11 @@ extern const std::array<LogEvent, 22> kLogEvents;
 // spaces and the hint) and a blank line; then per fault its line (the
 // catalogue's MsgFaultCode, the code, two spaces, the state), its
 // description and a blank line.
-extern const Bilingual kDiagnosisHint;
+extern const unitlink::BilingualText kDiagnosisHint;
 struct DiagnosedFault {
     const char *code; // followed by two spaces in the fault line
-    Bilingual state;
-    Bilingual description;
+    unitlink::BilingualText state;
+    unitlink::BilingualText description;
 };
 extern const std::array<DiagnosedFault, 2> kDiagnosedFaults;
 
@@ -71,37 +64,37 @@ extern const std::array<DiagnosedFault, 2> kDiagnosedFaults;
 inline constexpr int kFaultTextSlots = 36;
 struct FaultExplanation {
     int code;
-    Bilingual explanation1; // slot 1
-    Bilingual explanation2; // slot 2
-    Bilingual rootCause1;   // slot 7
-    Bilingual rootCause2;   // slot 8
+    unitlink::BilingualText explanation1; // slot 1
+    unitlink::BilingualText explanation2; // slot 2
+    unitlink::BilingualText rootCause1;   // slot 7
+    unitlink::BilingualText rootCause2;   // slot 8
 };
 extern const std::array<FaultExplanation, 2> kFaultExplanations;
-extern const Bilingual kExplanationHeading;
-extern const Bilingual kRootCauseHeading;
+extern const unitlink::BilingualText kExplanationHeading;
+extern const unitlink::BilingualText kRootCauseHeading;
 inline constexpr const char *kNoteHeading = "Note:";
 
 // Historic: the freeze-frame record of a stored fault. Record lines after the
 // two fixed ones are: a space, the name padded to kFreezeNameWidth, the value
 // padded to kFreezeValueWidth, the unit.
-extern const Bilingual kFreezeFrameHeader;
+extern const unitlink::BilingualText kFreezeFrameHeader;
 inline constexpr const char *kFreezeFrameFault =
     " Fault Code: 94 PITOT Pressure Circuit (Low Signal)";
 inline constexpr int kFreezeFrameRuleLength = 85;
 inline constexpr int kFreezeNameWidth = 50;
 inline constexpr int kFreezeValueWidth = 10;
 struct FreezeFrameValue {
-    Bilingual name;
+    unitlink::BilingualText name;
     const char *value;
-    Bilingual unit;
+    unitlink::BilingualText unit;
 };
 extern const std::array<FreezeFrameValue, 11> kFreezeFrameValues;
 
 // Erase Faults: the panel caption and its three options with the message
 // each one leaves (a catalogue entry, or a text for every language).
-extern const Bilingual kEraseCaption;
+extern const unitlink::BilingualText kEraseCaption;
 struct EraseOption {
-    Bilingual caption;
+    unitlink::BilingualText caption;
     const QString *catalogueMessage;
     const char *message;
 };
