@@ -53,6 +53,8 @@ HistoryWindow::HistoryWindow() {
     ui::place(platesLabel, 4800, 300, 1140, 300);
     platesBox_ = new ui::TextBox(QStringLiteral("Text1"), search);
     platesBox_->setMaxLength(kPlatesLength);
+    // Only the date boxes move the caret to the end when they get the focus.
+    platesBox_->setCaretToEndOnFocus(false);
     ui::place(platesBox_, 5940, 255, 1800, 390);
 
     table_ = new ui::Grid(this);

@@ -46,6 +46,8 @@ TextBox::TextBox(const QString &name, QWidget *parent) : QLineEdit(parent) {
 
 void TextBox::focusInEvent(QFocusEvent *event) {
     QLineEdit::focusInEvent(event);
+    if (!caretToEnd_)
+        return;
     deselect();
     setCursorPosition(text().size());
 }

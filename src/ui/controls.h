@@ -27,12 +27,17 @@ protected:
 };
 
 // A single-line entry box: the caret goes after the last character when the
-// box receives the focus; Enter and Escape are reported as signals, and so is
-// the Up arrow (which then goes on to the box's usual handling).
+// box receives the focus (unless the box is told not to); Enter and Escape are
+// reported as signals, and so is the Up arrow (which then goes on to the box's
+// usual handling).
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
     explicit TextBox(const QString &name, QWidget *parent);
+
+    // Whether receiving the focus puts the caret after the last character.
+    void setCaretToEndOnFocus(bool on) { caretToEnd_ = on; }
+    bool caretToEndOnFocus() const { return caretToEnd_; }
 
 signals:
     void enterPressed();
@@ -42,6 +47,9 @@ signals:
 protected:
     void focusInEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool caretToEnd_ = true;
 };
 
 // A label. A carriage return (character 13) in its text starts a new line,

@@ -174,6 +174,27 @@ private slots:
         QVERIFY(loaded(kWindow));
     }
 
+    void onlyTheDateBoxesPutTheCaretAtTheEndOnFocus_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("caret");
+        QTest::newRow("first date") << "Text3" << 6;
+        QTest::newRow("last date") << "Text4" << 6;
+        QTest::newRow("plates") << "Text1" << 0;
+    }
+    void onlyTheDateBoxesPutTheCaretAtTheEndOnFocus() {
+        QFETCH(QString, name);
+        QFETCH(int, caret);
+        LoadedWindow *window = openHistory();
+        ui::TextBox *entry = box(window, qPrintable(name));
+        entry->setText(QStringLiteral("123456"));
+        entry->setCursorPosition(0);
+        box(window, name == "Text3" ? "Text4" : "Text3")->setFocus();
+        entry->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(focusName(window), name);
+        QCOMPARE(entry->cursorPosition(), caret);
+        QVERIFY(!entry->hasSelectedText());
+    }
+
     void enterAndDownDoNothing() {
         LoadedWindow *window = openHistory();
         for (const char *name : {"Text3", "Text4", "Text1"}) {
