@@ -1,6 +1,7 @@
 #include "ui/pump.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <thread>
 #include <vector>
@@ -10,6 +11,9 @@ namespace ui {
 namespace {
 
 constexpr std::chrono::milliseconds kEventInterval{1};
+// Passes run ahead of their schedule by this much before the pump waits in
+// the event queue; events arriving during that wait are handled at once.
+constexpr std::chrono::milliseconds kRunAhead{4};
 // A pump that fell behind (a long repaint, a pause between waits) restarts
 // its schedule instead of racing through the passes it missed.
 constexpr std::chrono::milliseconds kMaxLag{10};
@@ -30,14 +34,31 @@ SleepFunction &sleepOverride() {
 
 } // namespace
 
+void PacedPump::waitForEventsUntil(Clock::time_point deadline) {
+    if (!wakeUp_) {
+        wakeUp_ = std::make_unique<QTimer>();
+        wakeUp_->setTimerType(Qt::PreciseTimer);
+        wakeUp_->setSingleShot(true);
+    }
+    for (auto now = Clock::now(); now < deadline; now = Clock::now()) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - now);
+        wakeUp_->start(left);
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    wakeUp_->stop();
+}
+
 void PacedPump::pass() {
     auto now = Clock::now();
     due_ += kPassTime;
     if (now - due_ > kMaxLag || due_ - now > kMaxLag)
         due_ = now + kPassTime;
-    if (due_ - now >= kEventInterval) {
-        std::this_thread::sleep_until(due_);
-        now = Clock::now();
+    if (due_ - now >= kRunAhead) {
+        // Ahead of time: sleep in the event queue itself, so that a click
+        // arriving meanwhile is handled at once.
+        waitForEventsUntil(due_);
+        lastEvents_ = Clock::now();
+        return;
     }
     if (now - lastEvents_ >= kEventInterval) {
         lastEvents_ = now;

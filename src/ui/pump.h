@@ -2,6 +2,9 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
+
+class QTimer;
 
 namespace ui {
 
@@ -24,6 +27,9 @@ public:
 
 private:
     using Clock = std::chrono::steady_clock;
+    void waitForEventsUntil(Clock::time_point deadline);
+
+    std::unique_ptr<QTimer> wakeUp_;
     Clock::time_point due_{};
     Clock::time_point lastEvents_{};
 };
