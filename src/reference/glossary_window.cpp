@@ -2,6 +2,7 @@
 
 #include "app/errors32.h"
 #include "app/window_registry.h"
+#include "link/bilingual.h"
 #include "reference/glossary_database.h"
 #include "ui/controls.h"
 #include "ui/grid.h"
@@ -111,53 +112,48 @@ void GlossaryWindow::fillGrid() {
     }
 }
 
+namespace {
+
+// What the user is told when the glossary cannot be read: %1 is the file,
+// %2 the missing fields.
+const unitlink::BilingualText kMissingText = {
+    "The glossary cannot be shown: the database file %1 does not exist.",
+    "No se puede mostrar el glosario: no existe el archivo de la base de datos %1."};
+const unitlink::BilingualText kUnreadableText = {
+    "The glossary cannot be shown: the database file %1 cannot be read.",
+    "No se puede mostrar el glosario: no se puede leer el archivo de la base de datos %1."};
+const unitlink::BilingualText kNotADatabaseText = {
+    "The glossary cannot be shown: the file %1 is not a database, or it is damaged.",
+    "No se puede mostrar el glosario: el archivo %1 no es una base de datos o está dañado."};
+const unitlink::BilingualText kNoTableText = {
+    "The glossary cannot be shown: the database %1 has no table \"glosary\".",
+    "No se puede mostrar el glosario: la base de datos %1 no tiene la tabla \"glosary\"."};
+const unitlink::BilingualText kMissingFieldText = {
+    "The glossary cannot be shown: the table \"glosary\" of the database %1 has no field %2.",
+    "No se puede mostrar el glosario: a la tabla \"glosary\" de la base de datos %1 le falta "
+    "el campo %2."};
+const unitlink::BilingualText kMissingFieldsText = {
+    "The glossary cannot be shown: the table \"glosary\" of the database %1 has no fields %2.",
+    "No se puede mostrar el glosario: a la tabla \"glosary\" de la base de datos %1 le faltan "
+    "los campos %2."};
+
+} // namespace
+
 QString GlossaryWindow::problemText(const glossary::Reading &reading, const QString &path) {
-    const bool spanish = ERRORS32::LanguageCode == ERRORS32::Spanish;
     const QString file = QDir::toNativeSeparators(path);
     switch (reading.problem) {
     case glossary::Problem::Missing:
-        return spanish ? QStringLiteral("No se puede mostrar el glosario: no existe el archivo de "
-                                        "la base de datos %1.")
-                             .arg(file)
-                       : QStringLiteral("The glossary cannot be shown: the database file %1 "
-                                        "does not exist.")
-                             .arg(file);
+        return unitlink::bilingual(kMissingText).arg(file);
     case glossary::Problem::Unreadable:
-        return spanish ? QStringLiteral("No se puede mostrar el glosario: no se puede leer el "
-                                        "archivo de la base de datos %1.")
-                             .arg(file)
-                       : QStringLiteral("The glossary cannot be shown: the database file %1 "
-                                        "cannot be read.")
-                             .arg(file);
+        return unitlink::bilingual(kUnreadableText).arg(file);
     case glossary::Problem::NotADatabase:
-        return spanish ? QStringLiteral("No se puede mostrar el glosario: el archivo %1 no es una "
-                                        "base de datos o está dañado.")
-                             .arg(file)
-                       : QStringLiteral("The glossary cannot be shown: the file %1 is not a "
-                                        "database, or it is damaged.")
-                             .arg(file);
+        return unitlink::bilingual(kNotADatabaseText).arg(file);
     case glossary::Problem::NoTable:
-        return spanish ? QStringLiteral("No se puede mostrar el glosario: la base de datos %1 no "
-                                        "tiene la tabla \"glosary\".")
-                             .arg(file)
-                       : QStringLiteral("The glossary cannot be shown: the database %1 has no "
-                                        "table \"glosary\".")
-                             .arg(file);
-    case glossary::Problem::MissingFields: {
-        const QString fields = quotedList(reading.missingFields);
-        const bool one = reading.missingFields.size() == 1;
-        if (spanish)
-            return (one ? QStringLiteral("No se puede mostrar el glosario: a la tabla \"glosary\" "
-                                         "de la base de datos %1 le falta el campo %2.")
-                        : QStringLiteral("No se puede mostrar el glosario: a la tabla \"glosary\" "
-                                         "de la base de datos %1 le faltan los campos %2."))
-                .arg(file, fields);
-        return (one ? QStringLiteral("The glossary cannot be shown: the table \"glosary\" of the "
-                                     "database %1 has no field %2.")
-                    : QStringLiteral("The glossary cannot be shown: the table \"glosary\" of the "
-                                     "database %1 has no fields %2."))
-            .arg(file, fields);
-    }
+        return unitlink::bilingual(kNoTableText).arg(file);
+    case glossary::Problem::MissingFields:
+        return unitlink::bilingual(reading.missingFields.size() == 1 ? kMissingFieldText
+                                                                     : kMissingFieldsText)
+            .arg(file, quotedList(reading.missingFields));
     case glossary::Problem::None:
         break;
     }
