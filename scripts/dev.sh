@@ -5,8 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools
-          libqt6sql6-sqlite libgl-dev fonts-liberation fonts-dejavu-core xauth xvfb)
+packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools dpkg-dev
+          libqt6sql6-sqlite libgl-dev fonts-liberation fonts-dejavu-core xauth xvfb
+          desktop-file-utils appstream)
 
 install_missing() {
     local missing=()
