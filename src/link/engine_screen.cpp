@@ -178,6 +178,9 @@ bool EngineScreen::BusyWait(int limit) {
 
 bool EngineScreen::BusyWait(int limit, const std::function<bool()> &goOn) {
     ui::NestedEventScope scope;
+    // Paced from its own start; ends early, without sitting out the rest,
+    // when the screen is unloaded or the run called off.
+    ui::CountedWait wait(qint64(limit) + 1);
     for (int counter = 0; counter <= limit; ++counter) {
         if (isUnloaded())
             break;

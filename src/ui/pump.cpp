@@ -4,7 +4,6 @@
 #include <QTimer>
 
 #include <thread>
-#include <vector>
 
 namespace ui {
 
@@ -14,9 +13,6 @@ constexpr std::chrono::milliseconds kEventInterval{1};
 // Passes run ahead of their schedule by this much before the pump waits in
 // the event queue; events arriving during that wait are handled at once.
 constexpr std::chrono::milliseconds kRunAhead{4};
-// A pump that fell behind (a long repaint, a pause between waits) restarts
-// its schedule instead of racing through the passes it missed.
-constexpr std::chrono::milliseconds kMaxLag{10};
 
 PacedPump &programPump() {
     static PacedPump pump;
@@ -40,30 +36,71 @@ void PacedPump::waitForEventsUntil(Clock::time_point deadline) {
         wakeUp_->setTimerType(Qt::PreciseTimer);
         wakeUp_->setSingleShot(true);
     }
-    for (auto now = Clock::now(); now < deadline; now = Clock::now()) {
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - now);
-        wakeUp_->start(left);
+    // Whole milliseconds in the event queue, rounded down so as not to
+    // overshoot; a handler run meanwhile may start a nested wait, which
+    // restarts the same timer, so it is started afresh every time round.
+    for (auto left = deadline - Clock::now(); left >= kEventInterval;
+         left = deadline - Clock::now()) {
+        wakeUp_->start(std::chrono::floor<std::chrono::milliseconds>(left));
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        lastEvents_ = Clock::now();
     }
     wakeUp_->stop();
+    // Timers go by the millisecond; the rest is slept off.
+    const auto left = deadline - Clock::now();
+    if (left > Clock::duration::zero())
+        std::this_thread::sleep_for(left);
+}
+
+void PacedPump::beginWait(qint64 passes) {
+    waits_.push_back({Clock::now(), passes, 0});
+}
+
+void PacedPump::endWait() {
+    // A wait that ends early (its window unloaded, its run called off) does
+    // not sit out the rest of its time.
+    if (!waits_.empty())
+        waits_.pop_back();
 }
 
 void PacedPump::pass() {
-    auto now = Clock::now();
-    due_ += kPassTime;
-    if (now - due_ > kMaxLag || due_ - now > kMaxLag)
-        due_ = now + kPassTime;
-    if (due_ - now >= kRunAhead) {
+    // Pass n of a wait is due n pass times after the wait began: a wait is
+    // paced from its own start, and one that a nested wait held up catches
+    // up instead of starting its schedule over. Only values are kept, since
+    // a nested wait may grow waits_ while this pass processes events.
+    Clock::time_point due;
+    bool last = true;
+    if (waits_.empty()) {
+        // A pass outside any counted wait is paced as a wait of one pass.
+        due = Clock::now() + kPassTime;
+    } else {
+        Schedule &wait = waits_.back();
+        ++wait.done;
+        due = wait.start + wait.done * kPassTime;
+        last = wait.done == wait.planned;
+    }
+    const auto now = Clock::now();
+    if (due - now >= kRunAhead) {
         // Ahead of time: sleep in the event queue itself, so that a click
         // arriving meanwhile is handled at once.
-        waitForEventsUntil(due_);
-        lastEvents_ = Clock::now();
+        waitForEventsUntil(due);
         return;
     }
     if (now - lastEvents_ >= kEventInterval) {
         lastEvents_ = now;
         QCoreApplication::processEvents();
     }
+    // However far ahead its passes ran, a wait ends on time.
+    if (last)
+        waitForEventsUntil(due);
+}
+
+CountedWait::CountedWait(qint64 passes) : pump_(&eventPump()) {
+    pump_->beginWait(passes);
+}
+
+CountedWait::~CountedWait() {
+    pump_->endWait();
 }
 
 EventPump *installEventPump(EventPump *pump) {

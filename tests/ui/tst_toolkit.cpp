@@ -119,6 +119,60 @@ private slots:
         QVERIFY(handled);
     }
 
+    void countedWaitBracketsItsPassesOnThePumpItBeganOn() {
+        struct RecordingPump : ui::EventPump {
+            void pass() override { log << QStringLiteral("pass"); }
+            void beginWait(qint64 passes) override {
+                log << QStringLiteral("begin %1").arg(passes);
+            }
+            void endWait() override { log << QStringLiteral("end"); }
+            QStringList log;
+        };
+        RecordingPump first;
+        RecordingPump second;
+        ui::EventPump *previous = ui::installEventPump(&first);
+        {
+            ui::CountedWait wait(3);
+            ui::eventPump().pass();
+            {
+                ui::CountedWait nested(1);
+                ui::eventPump().pass();
+            }
+            // A pump swapped in mid-wait takes the passes; the wait still
+            // ends on the pump it began on.
+            ui::installEventPump(&second);
+            ui::eventPump().pass();
+        }
+        ui::installEventPump(previous);
+        QCOMPARE(first.log, (QStringList{"begin 3", "pass", "begin 1", "pass", "end", "end"}));
+        QCOMPARE(second.log, QStringList{"pass"});
+    }
+
+    void programPumpRunsAWaitNestedInAPass() {
+        ui::EventPump *previous = ui::installEventPump(nullptr);
+        int nestedPasses = 0;
+        bool laterHandled = false;
+        QMetaObject::invokeMethod(
+            qApp,
+            [&] {
+                ui::CountedWait nested(20);
+                for (; nestedPasses < 20; ++nestedPasses)
+                    ui::eventPump().pass();
+                QMetaObject::invokeMethod(
+                    qApp, [&] { laterHandled = true; }, Qt::QueuedConnection);
+            },
+            Qt::QueuedConnection);
+        {
+            // Left early, as a wait of an unloaded window is.
+            ui::CountedWait outer(1000000);
+            for (int pass = 0; pass < 4000 && !laterHandled; ++pass)
+                ui::eventPump().pass();
+        }
+        ui::installEventPump(previous);
+        QCOMPARE(nestedPasses, 20);
+        QVERIFY(laterHandled);
+    }
+
     void actionsWaitForTheOutermostNestedScope() {
         int ran = 0;
         {
