@@ -32,6 +32,7 @@ const AboutTexts kAboutTexts[3] = {
 
 AboutPanel::AboutPanel(QWidget *parent) : QGroupBox(QStringLiteral("About...."), parent) {
     setObjectName(QStringLiteral("Frame7"));
+    ui::coverWhatLiesUnder(this);
     ui::place(this, 3360, 1440, 5160, 3600);
     const AboutTexts &design = kAboutTexts[1];
     for (int i = 0; i < 3; ++i) {

@@ -53,6 +53,8 @@ MainWindow::MainWindow() {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    // The client area has a fixed size: the window cannot be resized.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     menuBar_ = new QMenuBar(this);
     menuBar_->setNativeMenuBar(false);
     layout->setMenuBar(menuBar_);

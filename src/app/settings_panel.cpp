@@ -15,6 +15,7 @@ const char *const kLanguageNames[8] = {"Spanish", "English",    "French", "Itali
 
 SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(QStringLiteral("Setting"), parent) {
     setObjectName(QStringLiteral("Frame1"));
+    ui::coverWhatLiesUnder(this);
     ui::place(this, 3120, 960, 5640, 4560);
 
     languageGroup_ = ui::frame(QStringLiteral("Frame3"), QStringLiteral("Language"), this);

@@ -1,10 +1,13 @@
 #include "app/window.h"
 
 #include "app/window_registry.h"
+#include "ui/controls.h"
 
 #include <QCloseEvent>
 
-LoadedWindow::LoadedWindow(QWidget *parent) : QWidget(parent) {}
+LoadedWindow::LoadedWindow(QWidget *parent) : QWidget(parent) {
+    ui::keepFocusOnVisibleControls();
+}
 
 void LoadedWindow::unload() {
     WindowRegistry::instance().unload(this);

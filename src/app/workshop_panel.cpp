@@ -47,6 +47,7 @@ const Slot kSlots[5] = {{240, 360, 1440, 1800, 4920},
 WorkshopPanel::WorkshopPanel(QWidget *parent)
     : QGroupBox(QString::fromUtf8(kSpanish.panel), parent) {
     setObjectName(QStringLiteral("Frame4"));
+    ui::coverWhatLiesUnder(this);
     ui::place(this, 2400, 2160, 7080, 2520);
     for (int i = 0; i < 5; ++i) {
         labels_[i] = ui::label(QStringLiteral("Label%1").arg(i + 1),

@@ -28,12 +28,12 @@ EngineScreen::EngineScreen(const ScreenSetup &setup) : setup_(setup) {
 
 void EngineScreen::buildButtonBar() {
     buttonBarFrame = ui::frame(setup_.barFrameName, setup_.unitName, this);
-    ui::place(buttonBarFrame, 120, 120, 4800, 6120);
+    ui::place(buttonBarFrame, 120, 120, 4800, 6720);
 
     auto functionButton = [this](const char *name, const char *caption, int slot) {
         auto *button = new ui::CommandButton(QString::fromLatin1(name),
                                              QString::fromLatin1(caption), buttonBarFrame);
-        ui::place(button, 120 + (slot % 2) * 2280, 300 + (slot / 2) * 555, 2160, 495);
+        ui::place(button, 90 + (slot % 2) * 2340, 300 + (slot / 2) * 555, 2280, 495);
         button->setEnabled(false);
         return button;
     };
@@ -50,12 +50,12 @@ void EngineScreen::buildButtonBar() {
         seventhButton = functionButton("Command24", "Service", 6);
 
     resultList = ui::listBox(QStringLiteral("List1"), buttonBarFrame);
-    ui::place(resultList, 120, 2580, 4560, 3420);
+    ui::place(resultList, 120, 2580, 4560, 4020);
 
     auto stripButton = [this](const char *name, const char *caption, int left) {
         auto *button =
             new ui::CommandButton(QString::fromLatin1(name), QString::fromUtf8(caption), this);
-        ui::place(button, left, 6480, 1500, 495);
+        ui::place(button, left, 7080, 1500, 495);
         return button;
     };
     helpButton = stripButton("Command19", "Help", 120);

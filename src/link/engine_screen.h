@@ -64,9 +64,12 @@ public:
     static constexpr qint16 kStopRequested = 5;
     // Client area of every engine screen, in twips.
     static constexpr int kClientWidth = 10320;
-    static constexpr int kClientHeight = 7200;
+    static constexpr int kClientHeight = 7800;
     // Where function panels open, in twips.
     static constexpr QRect kPanelArea{5040, 2040, 5130, 4200};
+    // Where panels too wide for it open: over the lower part of the ButtonBar
+    // too, for panels that keep the ButtonBar disabled while they are open.
+    static constexpr QRect kWidePanelArea{120, 2040, 10080, 4920};
 
     explicit EngineScreen(const ScreenSetup &setup);
 

@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPainter>
@@ -77,34 +78,57 @@ Label::Label(const QString &name, const QString &caption, QWidget *parent)
     setObjectName(name);
 }
 
+void Label::setWrapAnywhere(bool on) {
+    wrapAnywhere_ = on;
+    update();
+}
+
+QString Label::shownText() const {
+    QString shown = text();
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+int Label::drawFlags() const {
+    int flags = QStyle::visualAlignment(layoutDirection(), alignment());
+    if (wrapAnywhere_)
+        flags |= Qt::TextWrapAnywhere;
+    else if (wordWrap())
+        flags |= Qt::TextWordWrap;
+    return flags;
+}
+
 void Label::paintEvent(QPaintEvent *event) {
     const QString caption = text();
-    if (!caption.contains(QLatin1Char('\r')) || textFormat() == Qt::RichText ||
-        (textFormat() == Qt::AutoText && Qt::mightBeRichText(caption))) {
+    const bool richText = textFormat() == Qt::RichText ||
+                          (textFormat() == Qt::AutoText && Qt::mightBeRichText(caption));
+    if (richText || (!wrapAnywhere_ && !caption.contains(QLatin1Char('\r')))) {
         QLabel::paintEvent(event);
         return;
     }
-    // The toolkit draws a lone carriage return as a blank.
-    QString shown = caption;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // The toolkit draws a lone carriage return as a blank, and wraps only
+    // between words.
     QPainter painter(this);
     drawFrame(&painter);
     const int m = margin();
     const QRect area = contentsRect().adjusted(m, m, -m, -m);
-    int flags = QStyle::visualAlignment(layoutDirection(), alignment());
-    if (wordWrap())
-        flags |= Qt::TextWordWrap;
-    style()->drawItemText(&painter, area, flags, palette(), isEnabled(), shown, foregroundRole());
+    style()->drawItemText(&painter, area, drawFlags(), palette(), isEnabled(), shownText(),
+                          foregroundRole());
 }
 
 QGroupBox *frame(const QString &name, const QString &caption, QWidget *parent) {
     auto *box = new QGroupBox(caption, parent);
     box->setObjectName(name);
+    coverWhatLiesUnder(box);
     return box;
 }
 
-QLabel *label(const QString &name, const QString &caption, QWidget *parent) {
+void coverWhatLiesUnder(QWidget *panel) {
+    panel->setAutoFillBackground(true);
+}
+
+Label *label(const QString &name, const QString &caption, QWidget *parent) {
     return new Label(name, caption, parent);
 }
 
@@ -129,6 +153,39 @@ QString indexedName(const QString &name, int index) {
 void focusIfReachable(QWidget *control) {
     if (control && control->isVisible() && control->isEnabled())
         control->setFocus();
+}
+
+namespace {
+
+// Hands the focus of a hiding control over to its window.
+class FocusKeeper : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() != QEvent::Hide || !watched->isWidgetType())
+            return false;
+        auto *hidden = static_cast<QWidget *>(watched);
+        if (hidden->isWindow())
+            return false;
+        QWidget *window = hidden->window();
+        QWidget *focus = window->focusWidget();
+        // A window that hides as a whole keeps its focus for when it returns.
+        if (focus && window->isVisible() && (focus == hidden || hidden->isAncestorOf(focus)))
+            window->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+};
+
+} // namespace
+
+void keepFocusOnVisibleControls() {
+    static FocusKeeper *keeper = nullptr;
+    if (keeper || !QCoreApplication::instance())
+        return;
+    keeper = new FocusKeeper(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(keeper);
 }
 
 QStringList listItems(const QListWidget *list) {

@@ -53,19 +53,36 @@ private:
 };
 
 // A label. A carriage return (character 13) in its text starts a new line,
-// as a line feed does; the text itself is kept as it was given.
+// as a line feed does; the text itself is kept as it was given. A label told
+// to wrap anywhere breaks a line that does not fit at any character, so that
+// a long bar of "I" characters goes on on the next line.
 class Label : public QLabel {
     Q_OBJECT
 public:
     explicit Label(const QString &name, const QString &caption, QWidget *parent);
 
+    void setWrapAnywhere(bool on);
+    bool wrapsAnywhere() const { return wrapAnywhere_; }
+    // The text as it is drawn: carriage returns as line breaks.
+    QString shownText() const;
+    // The flags the text is drawn with.
+    int drawFlags() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool wrapAnywhere_ = false;
 };
 
-// Frames, labels, lists and options with their object names set.
+// A frame (panel) with its object name set. Frames overlap one another and
+// paint their own background, so nothing under a shown panel shows through.
 QGroupBox *frame(const QString &name, const QString &caption, QWidget *parent);
-QLabel *label(const QString &name, const QString &caption, QWidget *parent);
+// Makes a panel built elsewhere cover what lies under it, as frame() does.
+void coverWhatLiesUnder(QWidget *panel);
+
+// Labels, lists and options with their object names set.
+Label *label(const QString &name, const QString &caption, QWidget *parent);
 QListWidget *listBox(const QString &name, QWidget *parent);
 QRadioButton *option(const QString &name, const QString &caption, QWidget *parent);
 // Members of a control array are named like "Option2(3)".
@@ -73,6 +90,11 @@ QString indexedName(const QString &name, int index);
 
 // Moves the focus to a control only when the user can reach it.
 void focusIfReachable(QWidget *control);
+// From now on, a control that hides while it holds the focus (or holds a
+// control that does) hands the focus to its window, so that typing never
+// lands in a hidden box; the handler that hid it may then focus the control
+// it names. Installed once for the whole program.
+void keepFocusOnVisibleControls();
 
 // The texts of a list, in order.
 QStringList listItems(const QListWidget *list);

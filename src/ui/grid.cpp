@@ -3,6 +3,7 @@
 #include "ui/twips.h"
 
 #include <QHeaderView>
+#include <QStyle>
 
 namespace ui {
 
@@ -50,6 +51,17 @@ void Grid::setColWidth(int col, int twips) {
         return;
     widths_[col] = twips;
     setColumnWidth(col, pixels(twips));
+    fitColumnToHeadings(col);
+}
+
+void Grid::fitColumnToHeadings(int col) {
+    // The cell's text margin, as the item delegate leaves it on each side.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    int needed = pixels(widths_.value(col, 0));
+    for (int r = 0; r < qMin(fixedRows_, rowCount()); ++r)
+        if (const QTableWidgetItem *it = item(r, col); it && !it->text().isEmpty())
+            needed = qMax(needed, fontMetrics().horizontalAdvance(it->text()) + 2 * margin);
+    setColumnWidth(col, needed);
 }
 
 int Grid::colWidth(int col) const {
@@ -78,6 +90,8 @@ void Grid::setFixedRows(int rows) {
             }
     fixedRows_ = qMax(0, rows);
     shadeFixedRows();
+    for (int c = 0; c < columnCount(); ++c)
+        fitColumnToHeadings(c);
 }
 
 void Grid::shadeFixedRows() {
@@ -106,6 +120,8 @@ void Grid::setCell(int row, int col, const QString &text) {
     if (row < 0 || row >= rowCount() || col < 0 || col >= columnCount())
         return;
     cellItem(row, col)->setText(text);
+    if (row < fixedRows_)
+        fitColumnToHeadings(col);
 }
 
 QTableWidgetItem *Grid::cellItem(int row, int col) {

@@ -6,7 +6,9 @@ namespace ui {
 
 // The grid control: rows and columns of plain text cells with a current
 // cell, column widths in twips and per-column alignment. Cells are read only.
-// The first rows may be fixed: they are shaded as headings.
+// The first rows may be fixed: they are shaded as headings, and a column is
+// drawn wide enough to show its headings in full (colWidth() still reads
+// the width it was given).
 class Grid : public QTableWidget {
     Q_OBJECT
 public:
@@ -37,6 +39,7 @@ public:
 private:
     QTableWidgetItem *cellItem(int row, int col);
     void shadeFixedRows();
+    void fitColumnToHeadings(int col);
 
     int row_ = 0;
     int col_ = 0;

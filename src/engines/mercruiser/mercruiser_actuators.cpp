@@ -122,49 +122,49 @@ MercruiserActuators::MercruiserActuators(EngineScreen *screen) : QObject(screen)
 // Building the panels
 
 void MercruiserActuators::buildActuatorPanel() {
-    const QRect area = EngineScreen::kPanelArea;
+    // The test texts are long: the panel takes the screen's width, over the
+    // ButtonBar it keeps disabled.
+    const QRect area = EngineScreen::kWidePanelArea;
     actuatorPanel_ = ui::frame(QStringLiteral("Frame5"), ERRORS32::CapActuators, screen_);
-    actuatorPanel_->setAutoFillBackground(true); // panels cover what lies under them
     ui::place(actuatorPanel_, area.x(), area.y(), area.width(), area.height());
 
     for (int i = 0; i < int(kTestButtons.size()); ++i) {
         const TestButton &test = kTestButtons[i];
         auto *button = new ui::CommandButton(text(test.name), *test.caption, actuatorPanel_);
-        ui::place(button, 120, 300 + i * 495, 2280, 435);
+        ui::place(button, 120, 300 + i * 540, 3000, 465);
         connect(button, &QPushButton::clicked, this, [this, i] { chooseTest(i); });
         testButtons_ << button;
     }
     titleLabel_ = ui::label(QStringLiteral("Label6"), text(kChooseTest), actuatorPanel_);
-    ui::place(titleLabel_, 2520, 300, 2490, 300);
+    ui::place(titleLabel_, 3360, 300, 6600, 300);
     QFont bold = titleLabel_->font();
     bold.setBold(true);
     titleLabel_->setFont(bold);
     instructionLabel_ = ui::label(QStringLiteral("Label5"), QString(), actuatorPanel_);
     instructionLabel_->setWordWrap(true);
     instructionLabel_->setAlignment(kTopLeft);
-    ui::place(instructionLabel_, 2520, 660, 2490, 1740);
+    ui::place(instructionLabel_, 3360, 720, 6600, 1800);
     warningLabel_ = ui::label(QStringLiteral("Label26"), QString(), actuatorPanel_);
     warningLabel_->setWordWrap(true);
     warningLabel_->setAlignment(kTopLeft);
-    ui::place(warningLabel_, 2520, 2460, 2490, 1140);
+    ui::place(warningLabel_, 3360, 2640, 6600, 1440);
     startButton_ =
         new ui::CommandButton(QStringLiteral("Command39"), text(kOkCaption), actuatorPanel_);
-    ui::place(startButton_, 2520, 3660, 1140, 420);
+    ui::place(startButton_, 3360, 4320, 1440, 420);
     startButton_->setEnabled(false);
     exitButton_ =
         new ui::CommandButton(QStringLiteral("Command18"), ERRORS32::CapExit, actuatorPanel_);
-    ui::place(exitButton_, 3870, 3660, 1140, 420);
+    ui::place(exitButton_, 8520, 4320, 1440, 420);
 
     // The PerformingTestPanel stands over the middle of the ActuatorPanel.
     performingPanel_ = ui::frame(QStringLiteral("Frame21"), text(kPerformingTest), actuatorPanel_);
-    performingPanel_->setAutoFillBackground(true);
-    ui::place(performingPanel_, 120, 1500, 4890, 1200);
+    ui::place(performingPanel_, 3240, 1500, 6720, 1200);
     progressLabel_ = ui::label(QStringLiteral("Label10"), QString(), performingPanel_);
     progressLabel_->setAlignment(kLeft);
-    ui::place(progressLabel_, 120, 330, 4650, 300);
+    ui::place(progressLabel_, 120, 330, 6480, 300);
     cancelButton_ =
         new ui::CommandButton(QStringLiteral("Command43"), text(kCancelCaption), performingPanel_);
-    ui::place(cancelButton_, 3600, 720, 1170, 375);
+    ui::place(cancelButton_, 5280, 720, 1320, 375);
     performingPanel_->hide();
     actuatorPanel_->hide();
 
@@ -174,12 +174,12 @@ void MercruiserActuators::buildActuatorPanel() {
 }
 
 void MercruiserActuators::buildCylinderPanel() {
-    const QRect area = EngineScreen::kPanelArea;
+    // Wide enough for the run's bar of a hundred "I" on one line.
+    const QRect area = EngineScreen::kWidePanelArea;
     cylinderPanel_ = ui::frame(QStringLiteral("Frame20"), QString(), screen_);
-    cylinderPanel_->setAutoFillBackground(true);
     ui::place(cylinderPanel_, area.x(), area.y(), area.width(), area.height());
     for (int row = 0; row < kCylinderRows; ++row) {
-        const int top = 360 + row * 375;
+        const int top = 360 + row * 420;
         auto *indicator = new QFrame(cylinderPanel_);
         indicator->setObjectName(ui::indexedName(QStringLiteral("Shape1"), row));
         indicator->setFrameShape(QFrame::Box);
@@ -190,25 +190,25 @@ void MercruiserActuators::buildCylinderPanel() {
 
         auto *label =
             ui::label(ui::indexedName(QStringLiteral("Label8"), row), QString(), cylinderPanel_);
-        ui::place(label, 600, top, 1500, 255);
+        ui::place(label, 600, top, 2400, 255);
         rowLabels_ << label;
 
         auto *button = new ui::CommandButton(ui::indexedName(QStringLiteral("Command40"), row),
                                              text(kRowOff), cylinderPanel_);
-        ui::place(button, 2160, top - 30, 900, 315);
+        ui::place(button, 3120, top - 30, 1200, 315);
         connect(button, &QPushButton::clicked, this, [this, row] { chooseRow(row); });
         rowButtons_ << button;
     }
     cylinderInstructionLabel_ = ui::label(QStringLiteral("Label14"), QString(), cylinderPanel_);
     cylinderInstructionLabel_->setAlignment(kLeft);
-    ui::place(cylinderInstructionLabel_, 120, 3360, 4890, 285);
+    ui::place(cylinderInstructionLabel_, 120, 3780, 9840, 285);
     cylinderStartButton_ =
         new ui::CommandButton(QStringLiteral("Command42"), text(kStartCaption), cylinderPanel_);
-    ui::place(cylinderStartButton_, 2280, 3690, 1320, 420);
+    ui::place(cylinderStartButton_, 7020, 4320, 1320, 420);
     cylinderStartButton_->setEnabled(false);
     cylinderExitButton_ =
         new ui::CommandButton(QStringLiteral("Command41"), text(kExitCaption), cylinderPanel_);
-    ui::place(cylinderExitButton_, 3690, 3690, 1320, 420);
+    ui::place(cylinderExitButton_, 8640, 4320, 1320, 420);
     cylinderPanel_->hide();
 
     connect(cylinderStartButton_, &QPushButton::clicked, this, [this] { runCylinderTest(); });
@@ -218,7 +218,6 @@ void MercruiserActuators::buildCylinderPanel() {
 void MercruiserActuators::buildIdleAirPanel() {
     const QRect area = EngineScreen::kPanelArea;
     idleAirPanel_ = ui::frame(QStringLiteral("Frame22"), text(kIdleAirCaption), screen_);
-    idleAirPanel_->setAutoFillBackground(true);
     ui::place(idleAirPanel_, area.x(), area.y(), area.width(), area.height());
     auto *position = ui::label(QStringLiteral("Label31"), text(kIdleAirPosition), idleAirPanel_);
     position->setAlignment(kCentred);
@@ -256,7 +255,6 @@ void MercruiserActuators::buildIdleAirPanel() {
 void MercruiserActuators::buildTachometerPanel() {
     const QRect area = EngineScreen::kPanelArea;
     tachometerPanel_ = ui::frame(QStringLiteral("Frame23"), text(kTachometerCaption), screen_);
-    tachometerPanel_->setAutoFillBackground(true);
     ui::place(tachometerPanel_, area.x(), area.y(), area.width(), area.height());
     auto *slider = new TachometerSlider(Qt::Horizontal, tachometerPanel_);
     slider->setObjectName(QStringLiteral("Slider1"));
@@ -294,7 +292,6 @@ void MercruiserActuators::buildTachometerPanel() {
 void MercruiserActuators::buildLocationPanel() {
     const QRect area = EngineScreen::kPanelArea;
     locationPanel_ = ui::frame(QStringLiteral("Frame24"), text(kLocationCaption), screen_);
-    locationPanel_->setAutoFillBackground(true);
     ui::place(locationPanel_, area.x(), area.y(), area.width(), area.height());
     locationCaptionLabel_ = ui::label(QStringLiteral("Label34"), QString(), locationPanel_);
     ui::place(locationCaptionLabel_, 240, 360, 4650, 285);

@@ -5,7 +5,6 @@
 #include "link/engine_screen.h"
 #include "ui/controls.h"
 #include "ui/grid.h"
-#include "ui/twips.h"
 
 using unitlink::EngineScreen;
 
@@ -15,26 +14,8 @@ constexpr int kStepWait = 600;
 } // namespace
 
 MercruiserLivePanel::MercruiserLivePanel(EngineScreen *screen)
-    : QGroupBox(QStringLiteral("Live Data"), screen), screen_(screen) {
-    setObjectName(QStringLiteral("Frame9"));
-    setAutoFillBackground(true); // the panel covers the identification under it
-    // The right half of the screen, over the identification, so that the
-    // ButtonBar and its list stay in view during a run.
-    ui::place(this, 5040, 120, 5130, 6120);
-
-    stepLabel = ui::label(QStringLiteral("Label9"), QString(), this);
-    ui::place(stepLabel, 120, 270, 4890, 255);
-
-    grid = new ui::Grid(this);
-    grid->setObjectName(QStringLiteral("MSFlexGrid1"));
-    ui::place(grid, 120, 600, 4890, 4800);
-
-    readButton = new ui::CommandButton(QStringLiteral("Command35"), ERRORS32::CapReadData, this);
-    ui::place(readButton, 120, 5550, 1800, 420);
-    exitButton = new ui::CommandButton(QStringLiteral("Command32"), ERRORS32::CapExit, this);
-    ui::place(exitButton, 3210, 5550, 1800, 420);
-    hide();
-
+    : LiveGridPanel(screen, QStringLiteral("Live Data"), ERRORS32::CapReadData) {
+    readButton = startButton;
     connect(readButton, &QPushButton::clicked, this, [this] { readData(); });
     connect(exitButton, &QPushButton::clicked, this, [this] { exitPanel(); });
 
@@ -52,10 +33,7 @@ MercruiserLivePanel::MercruiserLivePanel(EngineScreen *screen)
 
 void MercruiserLivePanel::open() {
     using namespace mercruiser;
-    grid->setCols(kLiveGridCols);
-    grid->setRows(kLiveGridRows);
-    for (int col = 0; col < kLiveGridCols; ++col)
-        grid->setColWidth(col, kLiveColWidths[col]);
+    shapeGrid(kLiveGridRows, kLiveColWidths);
     auto writeNames = [this](const auto &block, int column) {
         for (int row = 0; row < int(block.size()); ++row) {
             grid->setCell(row, column, unitlink::bilingual(block[row].name));
@@ -65,7 +43,7 @@ void MercruiserLivePanel::open() {
     writeNames(kLiveLeftBlock, kLeftBlockColumn);
     writeNames(kLiveRightBlock, kRightBlockColumn);
     stepLabel->clear();
-    screen_->openPanel(this, nullptr, false);
+    screen_->openPanel(this, exitButton, false);
 }
 
 void MercruiserLivePanel::writeValues(int step, bool leftBlock) {

@@ -30,14 +30,6 @@ unitlink::ScreenSetup mercruiserSetup() {
     return setup;
 }
 
-// Panels overlap one another and the IdentificationPanel: each one covers
-// what lies under it.
-QGroupBox *panelFrame(const QString &name, const QString &caption, QWidget *parent) {
-    QGroupBox *panel = ui::frame(name, caption, parent);
-    panel->setAutoFillBackground(true);
-    return panel;
-}
-
 void placeIn(QWidget *widget, const QRect &twips) {
     ui::place(widget, twips.x(), twips.y(), twips.width(), twips.height());
 }
@@ -147,7 +139,7 @@ MercruiserScreen::MercruiserScreen() : EngineScreen(mercruiserSetup()) {
 void MercruiserScreen::buildInfoPanels() {
     const QRect area = kPanelArea;
     infoPanel =
-        panelFrame(QStringLiteral("Frame13"), ERRORS32::CapEngine + QStringLiteral(" Info"), this);
+        ui::frame(QStringLiteral("Frame13"), ERRORS32::CapEngine + QStringLiteral(" Info"), this);
     placeIn(infoPanel, area);
     for (int i = 0; i < int(infoOptions.size()); ++i) {
         infoOptions[i] = ui::option(ui::indexedName(QStringLiteral("Option1"), i),
@@ -163,7 +155,7 @@ void MercruiserScreen::buildInfoPanels() {
     infoPanel->hide();
 
     infoResultPanel =
-        panelFrame(QStringLiteral("Frame15"), QString::fromUtf8(kInfoResultCaption), this);
+        ui::frame(QStringLiteral("Frame15"), QString::fromUtf8(kInfoResultCaption), this);
     placeIn(infoResultPanel, area);
     infoResultList = ui::listBox(QStringLiteral("List3"), infoResultPanel);
     rpmGrid = new ui::Grid(infoResultPanel);
@@ -184,7 +176,7 @@ void MercruiserScreen::buildInfoPanels() {
 }
 
 void MercruiserScreen::buildFaultPanel() {
-    faultPanel = panelFrame(QStringLiteral("Frame16"), QString(), this);
+    faultPanel = ui::frame(QStringLiteral("Frame16"), QString(), this);
     placeIn(faultPanel, kPanelArea);
     explanationHeading = ui::label(QStringLiteral("Label20"), QString(), faultPanel);
     ui::place(explanationHeading, 240, 300, 4650, 255);
@@ -213,7 +205,7 @@ void MercruiserScreen::buildFaultPanel() {
 }
 
 void MercruiserScreen::buildErasePanel() {
-    erasePanel = panelFrame(QStringLiteral("Frame17"), QString(), this);
+    erasePanel = ui::frame(QStringLiteral("Frame17"), QString(), this);
     placeIn(erasePanel, kPanelArea);
     for (int i = 0; i < int(eraseOptions.size()); ++i) {
         eraseOptions[i] =

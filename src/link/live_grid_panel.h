@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include <span>
+
+class QLabel;
+namespace ui {
+class CommandButton;
+class Grid;
+class Label;
+} // namespace ui
+
+namespace unitlink {
+
+class EngineScreen;
+
+// The live-data panel of the screens whose parameters fill a grid of six
+// columns, two blocks of name, value and unit side by side. The grid is too
+// wide for half the screen, so the panel spans the screen's width under the
+// ButtonBar's function buttons: every column is in view at once, the
+// buttons and the lower strip stay usable. The run bar lies above the grid
+// and wraps onto a second line; the start button and Exit lie below it.
+class LiveGridPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    // Rows that can hold a parameter; the rows under them always stay empty
+    // and are kept out of view.
+    static constexpr int kParameterRows = 12;
+
+    LiveGridPanel(EngineScreen *screen, const QString &caption, const QString &startCaption);
+
+    // Gives the grid its rows, columns and column widths (twips), and sizes
+    // it so that every column and every parameter row shows in full.
+    void shapeGrid(int rows, std::span<const int> columnWidths);
+
+    ui::Label *stepLabel;
+    ui::Grid *grid;
+    ui::CommandButton *startButton;
+    ui::CommandButton *exitButton;
+
+protected:
+    EngineScreen *screen_;
+};
+
+} // namespace unitlink

@@ -1,0 +1,348 @@
+// Walks every window through the states a user reaches by clicking, in all
+// eight languages, and checks each state as it is drawn: every text fits its
+// control, no shown panel lets what lies under it show through, and the
+// focus never rests on a control the user cannot see.
+
+#include "app/errors32.h"
+#include "link/engine_screen.h"
+#include "support/as_drawn.h"
+#include "support/test_support.h"
+#include "ui/picture.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSet>
+
+using namespace testing;
+
+namespace {
+
+// The windows, with the menu item that opens each (empty: the main window).
+struct WindowEntry {
+    const char *form;
+    const char *menuItem;
+};
+const WindowEntry kWindows[] = {
+    {"Form3", ""},          {"Form47", "ep2"},       {"Form46", "dfi"},
+    {"Form5", "yamob"},     {"Form44", "fitob"},     {"Form45", "gm2"},
+    {"Form9", "acronimos"}, {"Form6", "conectores"}, {"Form10", "histo1"}};
+// The main window's own panels are shown from its menu.
+const char *const kPanelMenuItems[] = {"confi1", "taller", "ac"};
+
+// One user action: a click on a control, a list row or a menu item.
+struct Step {
+    enum Kind { Click, ListRow, Menu } kind;
+    QString name;
+    int row = 0;
+};
+
+// A pump that checks the texts now and then during a run, so that what a
+// run shows on its way (a growing bar) is checked as well as where it ends.
+// A repeated display runs until it is stopped: after two cycles of the
+// longest one the walk asks it to stop, as a first Exit does.
+class CheckingPump : public CountingPump {
+public:
+    static constexpr qint64 kRepeatedRunPasses = 2 * 85 * 601;
+    std::function<void()> check;
+    std::function<void()> stopRepeatedRun;
+    // Only the last step of a path is checked on its way: the steps before
+    // it were checked when the walk first took them.
+    void startStep(bool checked) {
+        stepStart_ = passes();
+        checked_ = checked;
+    }
+    void pass() override {
+        CountingPump::pass();
+        const qint64 n = passes() - stepStart_;
+        if (checked_ && check &&
+            (n <= 2000 ? n % 3 == 0 : (n <= kRepeatedRunPasses && n % 601 == 0) || n % 10001 == 0))
+            check();
+        if (n >= kRepeatedRunPasses && n % 601 == 0 && stopRepeatedRun)
+            stopRepeatedRun();
+    }
+
+private:
+    qint64 stepStart_ = 0;
+    bool checked_ = false;
+};
+
+class Walk {
+public:
+    explicit Walk(const WindowEntry &entry) : entry_(entry) {
+        pump_.check = [this] {
+            if (!window_)
+                return;
+            // Measuring is dear; the texts change at a few passes only.
+            QString shown = signature(window_);
+            if (shown == lastChecked_)
+                return;
+            lastChecked_ = std::move(shown);
+            record(textsThatDoNotFit(window_));
+            // Panels shown only during a run (the progress display) are
+            // drawn once on the way.
+            if (render_ && !renderedInRun_) {
+                renderedInRun_ = true;
+                record(seeThroughPanels(window_));
+            }
+        };
+        pump_.stopRepeatedRun = [this] {
+            if (auto *screen = qobject_cast<unitlink::EngineScreen *>(window_.data()))
+                screen->requestLiveStop();
+        };
+    }
+
+    // Finds every state a user reaches from the window's opening, drawn in
+    // English, where the panels' pixels are checked too.
+    void explore() {
+        language_ = ERRORS32::English;
+        render_ = true;
+        exploreFrom({});
+    }
+    // Takes the user to each of those states again in another language.
+    void revisit(int language) {
+        language_ = language;
+        render_ = false;
+        for (const QList<Step> &path : std::as_const(paths_))
+            visit(path);
+    }
+    QStringList problems() const {
+        QStringList sorted(problems_.begin(), problems_.end());
+        sorted.sort();
+        return sorted;
+    }
+    int states() const { return int(seen_.size()); }
+
+private:
+    static constexpr int kMaxDepth = 8;
+
+    QWidget *openFresh() {
+        const QString item = QString::fromLatin1(entry_.menuItem);
+        // The main window is built afresh only when it is the one walked.
+        if (item.isEmpty() || !loaded(QStringLiteral("Form3"))) {
+            startProgramFresh();
+        } else if (LoadedWindow *window = loaded(QString::fromLatin1(entry_.form))) {
+            window->unload();
+            flushDeletes();
+        }
+        useLanguage(language_);
+        if (!item.isEmpty())
+            chooseMenu(item);
+        pump_.reset();
+        return loaded(QString::fromLatin1(entry_.form));
+    }
+
+    bool perform(const Step &step, bool checked) {
+        QWidget *window = loaded(QString::fromLatin1(entry_.form));
+        if (!window)
+            return false;
+        window_ = window;
+        renderedInRun_ = false;
+        pump_.startStep(checked);
+        switch (step.kind) {
+        case Step::Menu:
+            chooseMenu(step.name);
+            break;
+        case Step::Click: {
+            auto *control = window->findChild<QWidget *>(step.name);
+            if (!control || !control->isVisible() || !control->isEnabled())
+                return false;
+            QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, control->height() / 2));
+            break;
+        }
+        case Step::ListRow: {
+            auto *list = window->findChild<QListWidget *>(step.name);
+            if (!list || !list->isVisible() || step.row >= list->count())
+                return false;
+            QListWidgetItem *item = list->item(step.row);
+            list->scrollToItem(item);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(item).center());
+            break;
+        }
+        }
+        return loaded(QString::fromLatin1(entry_.form)) != nullptr;
+    }
+
+    // What the user can see of the window: shown controls, whether they
+    // can be used, and their texts.
+    static QString signature(QWidget *window) {
+        QStringList parts;
+        for (QWidget *control : window->findChildren<QWidget *>()) {
+            if (!control->isVisible() || control->objectName().isEmpty())
+                continue;
+            QString text;
+            if (auto *label = qobject_cast<QLabel *>(control))
+                text = label->text();
+            else if (auto *button = qobject_cast<QAbstractButton *>(control))
+                text = button->text() + (button->isChecked() ? QStringLiteral("*") : QString());
+            else if (auto *box = qobject_cast<QGroupBox *>(control))
+                text = box->title();
+            else if (auto *list = qobject_cast<QListWidget *>(control))
+                text = QString::number(list->count());
+            parts << control->objectName() + (control->isEnabled() ? QStringLiteral("+") : "-") +
+                         text;
+        }
+        parts.sort();
+        // A value that only counts up or down (the tachometer's R.P.M., the
+        // idle-air percentages) makes no new state to walk from.
+        static const QRegularExpression number(QStringLiteral("[0-9]+"));
+        return parts.join(QLatin1Char('|')).replace(number, QStringLiteral("#"));
+    }
+
+    // The panel a user works in: the topmost shown frame of the window that
+    // was not shown when it opened. While one is shown, the walk clicks only
+    // inside it; the states that pile panels on one another would otherwise
+    // multiply beyond what a test can walk.
+    QWidget *panelInUse(QWidget *window) const {
+        const QObjectList &children = window->children();
+        for (qsizetype i = children.size() - 1; i >= 0; --i) {
+            auto *frame = qobject_cast<QGroupBox *>(children[i]);
+            if (frame && frame->isVisible() && !openingFrames_.contains(frame->objectName()))
+                return frame;
+        }
+        return window;
+    }
+
+    QList<Step> choices(QWidget *window) const {
+        QList<Step> steps;
+        const bool mainWindow = QLatin1String(entry_.form) == QLatin1String("Form3");
+        if (mainWindow)
+            for (const char *item : kPanelMenuItems)
+                steps << Step{Step::Menu, QString::fromLatin1(item)};
+        QWidget *scope = mainWindow ? window : panelInUse(window);
+        for (QWidget *control : scope->findChildren<QWidget *>()) {
+            if (!control->isVisible() || !control->isEnabled() || control->objectName().isEmpty())
+                continue;
+            // The settings' options choose the language, a unit and a port:
+            // the walk keeps its own language, and the others change nothing drawn.
+            if (mainWindow && qobject_cast<QRadioButton *>(control))
+                continue;
+            if (qobject_cast<QAbstractButton *>(control) || qobject_cast<ui::Picture *>(control))
+                steps << Step{Step::Click, control->objectName()};
+            else if (auto *list = qobject_cast<QListWidget *>(control))
+                for (int row = 0; row < qMin(list->count(), 6); ++row)
+                    steps << Step{Step::ListRow, control->objectName(), row};
+        }
+        return steps;
+    }
+
+    void checkAtRest(QWidget *window, const QList<Step> &path) {
+        QStringList found = textsThatDoNotFit(window);
+        if (render_)
+            found << seeThroughPanels(window);
+        const QString focus = focusOnHiddenControl(window);
+        if (!focus.isEmpty())
+            found << focus + QStringLiteral(" after ") + describe(path);
+        record(found);
+    }
+
+    void record(const QStringList &found) {
+        for (const QString &problem : found)
+            problems_.insert(QStringLiteral("%1: %2").arg(
+                QLatin1String(kLanguageNames[language_ - 1]), problem));
+    }
+
+    static QString describe(const QList<Step> &path) {
+        QStringList names;
+        for (const Step &step : path)
+            names << (step.kind == Step::ListRow
+                          ? QStringLiteral("%1[%2]").arg(step.name).arg(step.row)
+                          : step.name);
+        return names.join(QStringLiteral(", "));
+    }
+
+    // Takes the path from a fresh opening; the window at its end, if loaded.
+    QWidget *follow(const QList<Step> &path) {
+        window_ = openFresh();
+        for (qsizetype i = 0; i < path.size(); ++i)
+            if (!perform(path[i], i == path.size() - 1))
+                return nullptr;
+        window_ = loaded(QString::fromLatin1(entry_.form));
+        return window_;
+    }
+
+    void visit(const QList<Step> &path) {
+        if (QWidget *window = follow(path))
+            checkAtRest(window, path);
+    }
+
+    // Breadth first, so that each state is reached by its shortest path.
+    void exploreFrom(const QList<Step> &start) {
+        QList<QList<Step>> queue{start};
+        for (qsizetype next = 0; next < queue.size(); ++next) {
+            const QList<Step> path = queue[next];
+            QWidget *window = follow(path);
+            if (!window)
+                continue;
+            const QString state = signature(window);
+            if (seen_.contains(state))
+                continue;
+            seen_.insert(state);
+            if (path.isEmpty())
+                for (auto *frame : window->findChildren<QGroupBox *>(Qt::FindDirectChildrenOnly))
+                    if (frame->isVisible())
+                        openingFrames_.insert(frame->objectName());
+            paths_ << path;
+            if (qEnvironmentVariableIsSet("WALK_LOG"))
+                qInfo("state %s", qPrintable(describe(path)));
+            checkAtRest(window, path);
+            if (path.size() >= kMaxDepth)
+                continue;
+            for (const Step &step : choices(window))
+                queue << (QList<Step>(path) << step);
+        }
+    }
+
+    WindowEntry entry_;
+    int language_ = ERRORS32::English;
+    bool render_ = false;
+    QList<QList<Step>> paths_;
+    CheckingPump pump_;
+    RecordedSleeps sleeps_;
+    RecordedMessageBoxes boxes_;
+    QPointer<QWidget> window_;
+    QSet<QString> seen_;
+    QSet<QString> openingFrames_;
+    QString lastChecked_;
+    bool renderedInRun_ = false;
+    QSet<QString> problems_;
+};
+
+} // namespace
+
+class AsDrawnTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyStateIsDrawnAsTheUserNeedsIt_data() {
+        QTest::addColumn<int>("window");
+        for (int w = 0; w < int(std::size(kWindows)); ++w)
+            QTest::newRow(kWindows[w].form) << w;
+    }
+    // Texts fit in all eight languages; panels cover what lies under them
+    // (checked in English: the pixels under a panel do not depend on the
+    // language); the focus stays on controls the user can see.
+    void everyStateIsDrawnAsTheUserNeedsIt() {
+        QFETCH(int, window);
+        Walk walk(kWindows[window]);
+        walk.explore();
+        for (int language = 1; language <= 8; ++language)
+            if (language != ERRORS32::English)
+                walk.revisit(language);
+        const QStringList problems = walk.problems();
+        for (const QString &problem : problems)
+            qInfo("%s", qPrintable(problem));
+        QVERIFY2(problems.isEmpty(),
+                 qPrintable(QStringLiteral("%1 problems in the %2 states walked")
+                                .arg(problems.size())
+                                .arg(walk.states())));
+    }
+};
+
+TIDEWELL_TEST_MAIN(AsDrawnTest)
+#include "tst_as_drawn.moc"

@@ -1,0 +1,36 @@
+#pragma once
+
+// What a user sees and types into, checked on whatever window is given:
+// texts that do not fit their control, panels that let what lies under them
+// show through, the focus resting on a control the user cannot see, and
+// keys typed where the focus is, as a user's typing goes.
+
+#include <QString>
+#include <QStringList>
+#include <Qt>
+
+class QWidget;
+
+namespace testing {
+
+// Every visible caption, label, button, option, frame title and grid cell
+// of the window whose text is not drawn in full (font metrics against the
+// contents rectangle, wrapped lines included), and every grid that needs
+// sideways scrolling; one line each, naming the window and the control.
+QStringList textsThatDoNotFit(QWidget *window);
+
+// Every shown frame of the window inside which, where nothing shown lies
+// above it, the window as drawn differs from the frame drawn on its own:
+// there the window shows what lies under the frame.
+QStringList seeThroughPanels(QWidget *window);
+
+// Empty when the window's focus control is visible and enabled (or the
+// window itself holds the focus); otherwise names that control.
+QString focusOnHiddenControl(QWidget *window);
+
+// Makes the window the active one, as the user's click on it does, then
+// types into the control that has the focus.
+void typeIntoFocus(QWidget *window, const QString &text);
+void keyIntoFocus(QWidget *window, Qt::Key key);
+
+} // namespace testing
