@@ -10,7 +10,7 @@
 namespace {
 
 // The window's width as designed, frame included (twips).
-constexpr int kDesignWidth = 9600;
+constexpr int kDesignWidth = 9960;
 
 constexpr int kColumnWidths[HistoryWindow::kCols] = {1200, 900, 1700, 2000, 2000, 1000};
 
@@ -38,7 +38,7 @@ HistoryWindow::HistoryWindow() {
     setWindowTitle(QStringLiteral("Histórico"));
 
     auto *search = ui::frame(QStringLiteral("Frame2"), QString(), this);
-    ui::place(search, 120, 60, 9240, 840);
+    ui::place(search, 120, 60, 9600, 840);
     auto *fromLabel = ui::label(QStringLiteral("Label9"), QStringLiteral("Desde:"), search);
     ui::place(fromLabel, 240, 300, 840, 300);
     firstDateBox_ = new ui::TextBox(QStringLiteral("Text3"), search);
@@ -60,10 +60,12 @@ HistoryWindow::HistoryWindow() {
     table_ = new ui::Grid(this);
     table_->setObjectName(QStringLiteral("MSFlexGrid1"));
     table_->setFixedRows(1);
-    ui::place(table_, 120, 1020, 9240, 4800);
+    // Wide enough for every column beside the scroll bar, with the hour
+    // column widened to its longest heading (German).
+    ui::place(table_, 120, 1020, 9600, 4800);
 
     exitButton_ = new ui::CommandButton(QStringLiteral("Command2"), QStringLiteral("Salir"), this);
-    ui::place(exitButton_, 7800, 5955, 1560, 480);
+    ui::place(exitButton_, 8160, 5955, 1560, 480);
 
     for (ui::TextBox *box : {firstDateBox_, lastDateBox_, platesBox_})
         connect(box, &ui::TextBox::escapePressed, this, &HistoryWindow::leaveByEscape);

@@ -1,5 +1,6 @@
 // The main window's settings, workshop and about panels.
 #include "app/errors32.h"
+#include "support/as_drawn.h"
 #include "support/test_support.h"
 
 #include <QApplication>
@@ -124,6 +125,45 @@ private slots:
         // Hidden this way, the boxes keep their text.
         chooseMenu("taller");
         QCOMPARE(textOf(main, "Text1"), QStringLiteral("Marina"));
+    }
+
+    // Typing after a panel has hidden lands nowhere hidden: the workshop
+    // panel reopens with five empty boxes, as its closing left them.
+    void typingAfterAPanelHidesLandsInNoHiddenBox_data() {
+        QTest::addColumn<QString>("panels"); // menu items shown first
+        QTest::addColumn<int>("closingKey"); // typed where the focus is; 0: Settings' Exit
+        QTest::addColumn<QString>("reopenedText1");
+        QTest::newRow("Escape in the name box") << "taller" << int(Qt::Key_Escape) << "";
+        QTest::newRow("Enter in the telephone box") << "taller" << int(Qt::Key_Return) << "";
+        QTest::newRow("Settings' Exit over the workshop") << "taller confi1" << 0 << "Marina";
+    }
+    void typingAfterAPanelHidesLandsInNoHiddenBox() {
+        QFETCH(QString, panels);
+        QFETCH(int, closingKey);
+        QFETCH(QString, reopenedText1);
+        chooseMenu("taller");
+        typeIntoFocus(main, "Marina");
+        if (closingKey == Qt::Key_Return)
+            for (int box = 1; box <= 4; ++box)
+                keyIntoFocus(main, Qt::Key_Return);
+        for (const QString &item : panels.split(' ').mid(1))
+            chooseMenu(item);
+        if (closingKey == 0)
+            press(main, "Command1");
+        else
+            keyIntoFocus(main, Qt::Key(closingKey));
+        QVERIFY(!isShown(main, "Frame4"));
+        QCOMPARE(focusOnHiddenControl(main), QString());
+        typeIntoFocus(main, "xyz");
+        chooseMenu("taller");
+        QCOMPARE(textOf(main, "Text1"), reopenedText1);
+        for (const char *box : {"Text2", "Text3", "Text4", "Text5"})
+            QCOMPARE(textOf(main, box), QString());
+    }
+
+    void mainWindowKeepsItsClientSize() {
+        QVERIFY(main->minimumSize() == main->maximumSize());
+        QCOMPARE(main->findChild<QWidget *>("client")->size(), QSize(11880 / 15, 7890 / 15));
     }
 
     void panelsStackAboutOverSettingsOverWorkshop() {

@@ -135,6 +135,7 @@ private slots:
         QVERIFY(!isShown(screen, "Frame9"));
         press(screen, "Command11");
         QVERIFY(isShown(screen, "Frame9"));
+        QCOMPARE(focusName(screen), QStringLiteral("Command32"));
         ui::Grid *grid = gridOf(screen);
         QCOMPARE(grid->columnCount(), 6);
         QCOMPARE(grid->rowCount(), 26);

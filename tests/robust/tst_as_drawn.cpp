@@ -232,6 +232,10 @@ private:
     }
 
     void checkAtRest(QWidget *window, const QList<Step> &path) {
+        // At rest the window has laid itself out, as it has when a user looks.
+        QCoreApplication::processEvents();
+        if (!loaded(QString::fromLatin1(entry_.form)))
+            return;
         QStringList found = textsThatDoNotFit(window);
         if (render_)
             found << seeThroughPanels(window);

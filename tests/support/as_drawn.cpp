@@ -113,6 +113,8 @@ void checkGrid(const QTableWidget *grid, QStringList &problems) {
                         .arg(nameOf(grid))
                         .arg(shownWidth)
                         .arg(grid->viewport()->width());
+    // Without a vertical scroll bar, a row below the view cannot be brought in.
+    const bool scrolls = grid->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
     const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
     for (int row = 0; row < grid->rowCount(); ++row) {
         if (grid->isRowHidden(row))
@@ -121,6 +123,11 @@ void checkGrid(const QTableWidget *grid, QStringList &problems) {
             const QTableWidgetItem *item = grid->item(row, col);
             if (!item || item->text().isEmpty() || grid->isColumnHidden(col))
                 continue;
+            if (!scrolls &&
+                grid->rowViewportPosition(row) + grid->rowHeight(row) > grid->viewport()->height())
+                problems << QStringLiteral("%1 \"%2\" lies below the view (row %3)")
+                                .arg(nameOf(grid), item->text())
+                                .arg(row);
             const QFontMetrics metrics(item->font());
             const QSize needs(metrics.horizontalAdvance(item->text()) + 2 * margin,
                               metrics.height());

@@ -3,6 +3,7 @@
 #include "app/errors32.h"
 #include "app/window_registry.h"
 #include "program.h"
+#include "support/as_drawn.h"
 #include "ui/messagebox.h"
 
 #include <QApplication>
@@ -94,13 +95,24 @@ void press(QWidget *window, const QString &name) {
     QVERIFY2(button->isEnabled(), qPrintable(name + QStringLiteral(" is disabled")));
     QVERIFY2(button->isVisible(), qPrintable(name + QStringLiteral(" is hidden")));
     // Near the left edge: option buttons only take clicks on their mark and caption.
+    QPointer<QWidget> target = window;
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    // Whatever the click hid, the focus is left where the user can see it.
+    if (target && target->isVisible()) {
+        const QString hidden = focusOnHiddenControl(target);
+        QVERIFY2(hidden.isEmpty(), qPrintable(hidden + QStringLiteral(" after pressing ") + name));
+    }
 }
 
 void key(QWidget *window, const QString &name, Qt::Key keyCode) {
     auto *control = find<QWidget>(window, name);
     QVERIFY2(control, qPrintable(QStringLiteral("no control ") + name));
+    QPointer<QWidget> target = window;
     QTest::keyClick(control, keyCode);
+    if (target && target->isVisible()) {
+        const QString hidden = focusOnHiddenControl(target);
+        QVERIFY2(hidden.isEmpty(), qPrintable(hidden + QStringLiteral(" after a key in ") + name));
+    }
 }
 
 QStringList listTexts(QWidget *window, const QString &name) {
