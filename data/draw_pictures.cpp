@@ -1,6 +1,9 @@
 // Draws the program's pictures: the main window's background, the engine
 // pictures shown before connecting and the diagnostic connectors of the
-// Sockets window. Usage: tidewell-draw <folder>
+// Sockets window. Each is written twice from the same drawing: name.jpg at
+// its own size and name-2x.jpg at twice that, for screens with a device
+// pixel ratio of 2, so that they are drawn sharp rather than enlarged.
+// Usage: tidewell-draw <folder>
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -9,16 +12,9 @@
 #include <QPainterPath>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
-
-bool save(const QImage &image, const QString &folder, const char *name) {
-    const QString path = folder + QLatin1Char('/') + QLatin1String(name);
-    if (image.save(path, "JPG", 92))
-        return true;
-    std::fprintf(stderr, "tidewell-draw: cannot write %s\n", qPrintable(path));
-    return false;
-}
 
 void drawSea(QPainter &p, const QRect &area, int horizon) {
     QLinearGradient sky(0, area.top(), 0, horizon);
@@ -63,11 +59,9 @@ void drawBoat(QPainter &p, QPointF at, double scale) {
     p.restore();
 }
 
-QImage background() {
-    QImage image(996, 698, QImage::Format_RGB888);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    drawSea(p, image.rect(), 430);
+// Every drawing paints in its own coordinates, 1 unit to a pixel of name.jpg.
+void background(QPainter &p) {
+    drawSea(p, QRect(0, 0, 996, 698), 430);
     drawBoat(p, QPointF(560, 430), 1.3);
     p.setPen(QColor(12, 60, 100));
     QFont title(QStringLiteral("DejaVu Sans"), 54, QFont::Bold);
@@ -76,15 +70,11 @@ QImage background() {
     p.setFont(QFont(QStringLiteral("DejaVu Sans"), 18));
     p.drawText(QRect(0, 180, 996, 40), Qt::AlignCenter,
                QStringLiteral("Marine engine diagnosis - demonstration edition"));
-    return image;
 }
 
 // An engine control unit seen from above, with its connector and a label.
-QImage controlUnit(const QString &caption, const QColor &body) {
-    QImage image(652, 194, QImage::Format_RGB888);
-    image.fill(QColor(236, 240, 244));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void controlUnit(QPainter &p, const QString &caption, const QColor &body) {
+    p.fillRect(QRect(0, 0, 652, 194), QColor(236, 240, 244));
     p.setPen(QPen(QColor(30, 30, 30), 3));
     p.setBrush(body);
     p.drawRoundedRect(QRectF(40, 30, 380, 134), 12, 12);
@@ -100,7 +90,6 @@ QImage controlUnit(const QString &caption, const QColor &body) {
     p.setFont(QFont(QStringLiteral("DejaVu Sans"), 16, QFont::Bold));
     p.setPen(QColor(250, 250, 250));
     p.drawText(QRectF(40, 30, 380, 134), Qt::AlignCenter, caption);
-    return image;
 }
 
 // The connector drawings: a face view of the connector with its pins
@@ -110,11 +99,9 @@ constexpr int kConnectorHeight = 480;
 const QColor kHousing(48, 52, 58);
 const QColor kInk(20, 36, 60);
 
-QImage connectorSheet(const QString &title, const QString &caption) {
-    QImage image(kConnectorWidth, kConnectorHeight, QImage::Format_RGB888);
-    image.fill(QColor(244, 246, 248));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void connectorSheet(QPainter &p, const QString &title, const QString &caption) {
+    p.save();
+    p.fillRect(QRect(0, 0, kConnectorWidth, kConnectorHeight), QColor(244, 246, 248));
     p.setPen(QPen(QColor(180, 188, 196), 2));
     p.drawRect(QRectF(8, 8, kConnectorWidth - 16, kConnectorHeight - 16));
     p.setPen(kInk);
@@ -123,7 +110,7 @@ QImage connectorSheet(const QString &title, const QString &caption) {
     p.setFont(QFont(QStringLiteral("DejaVu Sans"), 13));
     p.drawText(QRect(20, kConnectorHeight - 72, kConnectorWidth - 40, 54),
                Qt::AlignCenter | Qt::TextWordWrap, caption);
-    return image;
+    p.restore();
 }
 
 // A male pin seen end-on, with its number beside it.
@@ -152,11 +139,9 @@ void drawSocket(QPainter &p, QPointF at, int number, QPointF label) {
 }
 
 // Bombardier: a round four-pin connector with a key at the top.
-QImage bombardierConnector() {
-    QImage image = connectorSheet(QStringLiteral("Bombardier diagnostic connector"),
-                                  QStringLiteral("Face view, mating side. Key at the top."));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void bombardierConnector(QPainter &p) {
+    connectorSheet(p, QStringLiteral("Bombardier diagnostic connector"),
+                   QStringLiteral("Face view, mating side. Key at the top."));
     const QPointF centre(320, 250);
     p.setPen(QPen(QColor(10, 10, 10), 3));
     p.setBrush(kHousing);
@@ -168,15 +153,12 @@ QImage bombardierConnector() {
     const QPointF pins[4] = {{-45, -45}, {45, -45}, {45, 45}, {-45, 45}};
     for (int i = 0; i < 4; ++i)
         drawPin(p, centre + pins[i], i + 1, QPointF(pins[i].x() * 0.6, pins[i].y() * 0.6 + 2));
-    return image;
 }
 
 // Hydrospace: a rectangular six-pin connector with a latch, two rows of three.
-QImage hydrospaceConnector() {
-    QImage image = connectorSheet(QStringLiteral("Hydrospace diagnostic connector"),
-                                  QStringLiteral("Face view, mating side. Latch at the top."));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void hydrospaceConnector(QPainter &p) {
+    connectorSheet(p, QStringLiteral("Hydrospace diagnostic connector"),
+                   QStringLiteral("Face view, mating side. Latch at the top."));
     p.setPen(QPen(QColor(10, 10, 10), 3));
     p.setBrush(kHousing);
     p.drawRoundedRect(QRectF(150, 140, 340, 220), 18, 18);
@@ -188,16 +170,13 @@ QImage hydrospaceConnector() {
         const QPointF at(230 + (i % 3) * 90, 212 + (i / 3) * 76);
         drawPin(p, at, i + 1, QPointF(0, i < 3 ? -33 : 33));
     }
-    return image;
 }
 
 // Yamaha, picture 1: the engine's three-pin connector, keyed on one corner.
-QImage yamahaEngineConnector() {
-    QImage image = connectorSheet(QStringLiteral("Yamaha diagnostic connector"),
-                                  QStringLiteral("Picture 1: engine side, face view. "
-                                                 "Bevelled corner at the top left."));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void yamahaEngineConnector(QPainter &p) {
+    connectorSheet(p, QStringLiteral("Yamaha diagnostic connector"),
+                   QStringLiteral("Picture 1: engine side, face view. "
+                                  "Bevelled corner at the top left."));
     QPainterPath body;
     body.moveTo(180, 160);
     body.lineTo(470, 160);
@@ -210,16 +189,13 @@ QImage yamahaEngineConnector() {
     p.drawPath(body);
     for (int i = 0; i < 3; ++i)
         drawPin(p, QPointF(215 + i * 95, 255), i + 1, QPointF(0, -42));
-    return image;
 }
 
 // Yamaha, picture 2: the same connector seen from the side, with its latch.
-QImage yamahaConnectorSide() {
-    QImage image = connectorSheet(QStringLiteral("Yamaha diagnostic connector"),
-                                  QStringLiteral("Picture 2: side view. Press the latch to "
-                                                 "separate the halves."));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void yamahaConnectorSide(QPainter &p) {
+    connectorSheet(p, QStringLiteral("Yamaha diagnostic connector"),
+                   QStringLiteral("Picture 2: side view. Press the latch to "
+                                  "separate the halves."));
     p.setPen(QPen(QColor(30, 30, 30), 10));
     p.drawLine(QPointF(40, 250), QPointF(150, 250)); // harness
     p.drawLine(QPointF(490, 250), QPointF(600, 250));
@@ -242,16 +218,13 @@ QImage yamahaConnectorSide() {
     p.drawText(QRectF(320, 320, 170, 30), Qt::AlignCenter, QStringLiteral("lead side"));
     p.drawText(QRectF(260, 130, 140, 30), Qt::AlignCenter, QStringLiteral("latch"));
     p.drawLine(QPointF(330, 160), QPointF(320, 182));
-    return image;
 }
 
 // Yamaha, picture 3: the lead's plug, whose sockets mirror the engine's pins.
-QImage yamahaLeadPlug() {
-    QImage image = connectorSheet(QStringLiteral("Yamaha interface lead"),
-                                  QStringLiteral("Picture 3: lead side, face view. Bevelled "
-                                                 "corner at the top right."));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void yamahaLeadPlug(QPainter &p) {
+    connectorSheet(p, QStringLiteral("Yamaha interface lead"),
+                   QStringLiteral("Picture 3: lead side, face view. Bevelled "
+                                  "corner at the top right."));
     QPainterPath body;
     body.moveTo(170, 160);
     body.lineTo(460, 160);
@@ -264,16 +237,13 @@ QImage yamahaLeadPlug() {
     p.drawPath(body);
     for (int i = 0; i < 3; ++i)
         drawSocket(p, QPointF(425 - i * 95, 255), i + 1, QPointF(0, -42));
-    return image;
 }
 
 // Yamaha, picture 4: how the engine, the lead and the interface connect.
-QImage yamahaConnection() {
-    QImage image = connectorSheet(QStringLiteral("Connecting a Yamaha outboard"),
-                                  QStringLiteral("Picture 4: engine connector, interface lead "
-                                                 "and Quaybox interface."));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void yamahaConnection(QPainter &p) {
+    connectorSheet(p, QStringLiteral("Connecting a Yamaha outboard"),
+                   QStringLiteral("Picture 4: engine connector, interface lead "
+                                  "and Quaybox interface."));
     p.setFont(QFont(QStringLiteral("DejaVu Sans"), 13, QFont::Bold));
     const auto box = [&](const QRectF &area, const QColor &fill, const QString &text) {
         p.setPen(QPen(QColor(10, 10, 10), 3));
@@ -292,7 +262,31 @@ QImage yamahaConnection() {
     p.setFont(QFont(QStringLiteral("DejaVu Sans"), 12));
     p.drawText(QRectF(40, 120, 560, 40), Qt::AlignCenter,
                QStringLiteral("Pin 1 meets socket 1, pin 2 socket 2, pin 3 socket 3."));
-    return image;
+}
+
+// One picture: its file name, its size in name.jpg and how to draw it.
+struct Drawing {
+    const char *name;
+    QSize size;
+    std::function<void(QPainter &)> draw;
+};
+
+// Draws at `scale` times the picture's size: the painter scales the drawing
+// itself, so lines and text keep sharp edges at every size.
+bool save(const Drawing &drawing, const QString &folder, int scale, const char *suffix) {
+    QImage image(drawing.size * scale, QImage::Format_RGB888);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawing.draw(p);
+    p.end();
+    const QString path = folder + QLatin1Char('/') + QLatin1String(drawing.name) +
+                         QLatin1String(suffix) + QStringLiteral(".jpg");
+    if (image.save(path, "JPG", 92))
+        return true;
+    std::fprintf(stderr, "tidewell-draw: cannot write %s\n", qPrintable(path));
+    return false;
 }
 
 } // namespace
@@ -305,17 +299,26 @@ int main(int argc, char *argv[]) {
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
-    bool ok = save(background(), folder, "background.jpg");
-    ok &= save(controlUnit(QStringLiteral("PCM / ECM555"), QColor(70, 84, 98)), folder,
-               "mercruiser.jpg");
-    ok &= save(controlUnit(QStringLiteral("DFI ECM"), QColor(40, 40, 44)), folder, "dfi.jpg");
-    ok &=
-        save(controlUnit(QStringLiteral("DELPHI ECM"), QColor(96, 100, 104)), folder, "delphi.jpg");
-    ok &= save(bombardierConnector(), folder, "ok.jpg");
-    ok &= save(hydrospaceConnector(), folder, "s4.jpg");
-    ok &= save(yamahaEngineConnector(), folder, "y1.jpg");
-    ok &= save(yamahaConnectorSide(), folder, "y2.jpg");
-    ok &= save(yamahaLeadPlug(), folder, "y3.jpg");
-    ok &= save(yamahaConnection(), folder, "y4.jpg");
+    const QSize connector(kConnectorWidth, kConnectorHeight);
+    const auto unit = [](const char *caption, QColor body) {
+        return [=](QPainter &p) { controlUnit(p, QString::fromLatin1(caption), body); };
+    };
+    const Drawing drawings[] = {
+        {"background", QSize(996, 698), background},
+        {"mercruiser", QSize(652, 194), unit("PCM / ECM555", QColor(70, 84, 98))},
+        {"dfi", QSize(652, 194), unit("DFI ECM", QColor(40, 40, 44))},
+        {"delphi", QSize(652, 194), unit("DELPHI ECM", QColor(96, 100, 104))},
+        {"ok", connector, bombardierConnector},
+        {"s4", connector, hydrospaceConnector},
+        {"y1", connector, yamahaEngineConnector},
+        {"y2", connector, yamahaConnectorSide},
+        {"y3", connector, yamahaLeadPlug},
+        {"y4", connector, yamahaConnection},
+    };
+    bool ok = true;
+    for (const Drawing &drawing : drawings) {
+        ok &= save(drawing, folder, 1, "");
+        ok &= save(drawing, folder, 2, "-2x");
+    }
     return ok ? 0 : 1;
 }

@@ -86,19 +86,18 @@ protected:
 };
 
 QPixmap arrowPicture(bool up) {
-    QPixmap pixmap(54, 54);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0, 64, 0), 2));
-    painter.setBrush(QColor(0, 160, 0));
-    QPolygonF triangle;
-    if (up)
-        triangle << QPointF(27, 4) << QPointF(50, 48) << QPointF(4, 48);
-    else
-        triangle << QPointF(27, 50) << QPointF(50, 6) << QPointF(4, 6);
-    painter.drawPolygon(triangle);
-    return pixmap;
+    // Drawn at the screens' ratio in the 54 x 54 logical pixels it is shown in.
+    return ui::drawnPixmap(QSize(54, 54), ui::highestPixelRatio(), [up](QPainter &painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(0, 64, 0), 2));
+        painter.setBrush(QColor(0, 160, 0));
+        QPolygonF triangle;
+        if (up)
+            triangle << QPointF(27, 4) << QPointF(50, 48) << QPointF(4, 48);
+        else
+            triangle << QPointF(27, 50) << QPointF(50, 6) << QPointF(4, 6);
+        painter.drawPolygon(triangle);
+    });
 }
 
 } // namespace
