@@ -29,6 +29,8 @@ SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(QStringLiteral("Settin
     }
 
     auto *temperatureGroup = ui::frame(QStringLiteral("Frame9"), QString(), this);
+    // The group has no caption: a screen reader names it by its options.
+    temperatureGroup->setAccessibleName(QStringLiteral("Celsius, Farenheit"));
     ui::place(temperatureGroup, 2880, 360, 2520, 1080);
     const QString temperatureNames[2] = {QStringLiteral("Celsius"), QStringLiteral("Farenheit")};
     for (int i = 0; i < 2; ++i) {

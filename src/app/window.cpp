@@ -1,12 +1,12 @@
 #include "app/window.h"
 
 #include "app/window_registry.h"
-#include "ui/controls.h"
+#include "ui/window_watch.h"
 
 #include <QCloseEvent>
 
 LoadedWindow::LoadedWindow(QWidget *parent) : QWidget(parent) {
-    ui::keepFocusOnVisibleControls();
+    ui::watchWindows();
 }
 
 void LoadedWindow::unload() {

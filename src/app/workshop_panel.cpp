@@ -54,6 +54,7 @@ WorkshopPanel::WorkshopPanel(QWidget *parent)
                                QString::fromUtf8(i == 3 ? "N.I.F.:" : kSpanish.labels[i]), this);
         boxes_[i] = new ui::TextBox(QStringLiteral("Text%1").arg(i + 1), this);
         boxes_[i]->setMaxLength(kMaxLength);
+        labels_[i]->setBuddy(boxes_[i]); // a screen reader names the box by its label
         const Slot &slot = kSlots[i];
         ui::place(labels_[i], slot.labelLeft, slot.top + 60, slot.labelWidth, 300);
         ui::place(boxes_[i], slot.boxLeft, slot.top, slot.boxWidth, 375);

@@ -81,7 +81,8 @@ void EngineScreen::buildIdentificationPanel() {
     if (!setup_.pictureFile.isEmpty()) {
         picture = new ui::Picture(identificationPanel);
         picture->setObjectName(QStringLiteral("Image1"));
-        picture->setAccessibleName(QStringLiteral("Image1"));
+        // What the picture shows: the engine unit.
+        picture->setAccessibleName(setup_.unitName);
         picture->load(ui::picturePath(setup_.pictureFile));
         picture->hide();
         // Before Connect the picture stands where the identification will be.
@@ -201,8 +202,14 @@ bool EngineScreen::ShowProgress() {
     progressPanel->setTitle(ERRORS32::MsgInitializingCommunication);
     progressPanel->show();
     progressPanel->raise();
+    // A screen reader hears the exchange and how far it has gone, rather
+    // than the bar's letters.
+    progressLabel->setAccessibleName(ERRORS32::MsgInitializingCommunication);
+    progressLabel->setAccessibleDescription(QString());
     for (int step = 0; step < setup_.connectSteps; ++step) {
         progressLabel->setText(progressLabel->text() + QLatin1Char('I'));
+        progressLabel->setAccessibleDescription(
+            QStringLiteral("%1 %").arg((step + 1) * 100 / setup_.connectSteps));
         if (!BusyWait(kProgressStepWait))
             return false;
     }

@@ -13,6 +13,7 @@ class QLabel;
 class QListWidget;
 namespace ui {
 class CommandButton;
+class ListBox;
 class Picture;
 } // namespace ui
 
@@ -132,7 +133,7 @@ public:
     ui::CommandButton *eraseFaultsButton;
     ui::CommandButton *liveDataButton;
     ui::CommandButton *seventhButton; // Historic or Service; nullptr when absent
-    QListWidget *resultList;
+    ui::ListBox *resultList;
     ui::CommandButton *helpButton;
     ui::CommandButton *reportButton;
     ui::CommandButton *saveButton;

@@ -16,17 +16,17 @@ const QString kYamaha = QStringLiteral("Yamaha");
 struct SmallPicture {
     const char *name;
     const char *file;
-    const char *description;
+    const char *spokenName; // what the picture shows
     int left;
     int top;
 };
 
 // The four Yamaha pictures, top left, top right, bottom left, bottom right.
 const SmallPicture kSmallPictures[4] = {
-    {"Image2", "y1.jpg", "Yamaha picture 1: click to enlarge", 120, 300},
-    {"Image3", "y2.jpg", "Yamaha picture 2: click to enlarge", 4238, 300},
-    {"Image4", "y3.jpg", "Yamaha picture 3: click to enlarge", 120, 3240},
-    {"Image5", "y4.jpg", "Yamaha picture 4: click to enlarge", 4238, 3240},
+    {"Image2", "y1.jpg", "Yamaha picture 1", 120, 300},
+    {"Image3", "y2.jpg", "Yamaha picture 2", 4238, 300},
+    {"Image4", "y3.jpg", "Yamaha picture 3", 120, 3240},
+    {"Image5", "y4.jpg", "Yamaha picture 4", 4238, 3240},
 };
 constexpr int kSmallWidth = 4058; // twips
 constexpr int kSmallHeight = 2880;
@@ -59,11 +59,12 @@ ConnectorWindow::ConnectorWindow() {
     for (int i = 0; i < 4; ++i) {
         const SmallPicture &small = kSmallPictures[i];
         smallPictures_[i] = picture(QString::fromLatin1(small.name), pictureFrame_);
-        smallPictures_[i]->setAccessibleName(QString::fromLatin1(small.name));
-        smallPictures_[i]->setAccessibleDescription(QString::fromLatin1(small.description));
+        // Named by what it shows; the object name is for tests.
+        smallPictures_[i]->setAccessibleName(QString::fromLatin1(small.spokenName));
         smallPictures_[i]->setCursor(Qt::PointingHandCursor);
         ui::place(smallPictures_[i], small.left, small.top, kSmallWidth, kSmallHeight);
         connect(smallPictures_[i], &ui::Picture::clicked, this, [this, i] { enlarge(i); });
+        ui::pressableByKeyboard(smallPictures_[i], [this, i] { enlarge(i); });
     }
     // Made last, so that it lies over the small pictures while it is shown.
     largePicture_ = picture(QStringLiteral("Image1"), pictureFrame_);
@@ -105,6 +106,7 @@ ConnectorWindow::ConnectorWindow() {
 
 void ConnectorWindow::showLarge(const QString &file, const QString &make) {
     largePicture_->load(ui::picturePath(file));
+    largePicture_->setAccessibleName(make);
     largePicture_->show();
     pictureFrame_->setTitle(make);
     exitButton_->setFocus();
@@ -118,6 +120,7 @@ void ConnectorWindow::showYamaha() {
 
 void ConnectorWindow::enlarge(int index) {
     largePicture_->load(ui::picturePath(QString::fromLatin1(kSmallPictures[index].file)));
+    largePicture_->setAccessibleName(QString::fromLatin1(kSmallPictures[index].spokenName));
     largePicture_->show();
     exitButton_->setFocus();
 }

@@ -56,6 +56,10 @@ HistoryWindow::HistoryWindow() {
     // Only the date boxes move the caret to the end when they get the focus.
     platesBox_->setCaretToEndOnFocus(false);
     ui::place(platesBox_, 5940, 255, 1800, 390);
+    // A screen reader names each box by its label.
+    fromLabel->setBuddy(firstDateBox_);
+    toLabel->setBuddy(lastDateBox_);
+    platesLabel->setBuddy(platesBox_);
 
     table_ = new ui::Grid(this);
     table_->setObjectName(QStringLiteral("MSFlexGrid1"));

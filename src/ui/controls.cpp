@@ -1,6 +1,5 @@
 #include "ui/controls.h"
 
-#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPainter>
@@ -20,7 +19,6 @@ QFont fixedFont() {
 CommandButton::CommandButton(const QString &name, const QString &caption, QWidget *parent)
     : QPushButton(caption, parent) {
     setObjectName(name);
-    setAccessibleName(name);
     setAutoDefault(false);
 }
 
@@ -42,7 +40,6 @@ void CommandButton::keyPressEvent(QKeyEvent *event) {
 
 TextBox::TextBox(const QString &name, QWidget *parent) : QLineEdit(parent) {
     setObjectName(name);
-    setAccessibleName(name);
 }
 
 void TextBox::focusInEvent(QFocusEvent *event) {
@@ -132,17 +129,29 @@ Label *label(const QString &name, const QString &caption, QWidget *parent) {
     return new Label(name, caption, parent);
 }
 
-QListWidget *listBox(const QString &name, QWidget *parent) {
-    auto *list = new QListWidget(parent);
-    list->setObjectName(name);
-    list->setFont(fixedFont());
-    return list;
+ListBox::ListBox(const QString &name, QWidget *parent) : QListWidget(parent) {
+    setObjectName(name);
+    setFont(fixedFont());
+    connect(this, &QListWidget::itemClicked, this, &ListBox::itemChosen);
+}
+
+void ListBox::keyPressEvent(QKeyEvent *event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && currentItem()) {
+        event->accept();
+        emit itemChosen(currentItem());
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+ListBox *listBox(const QString &name, QWidget *parent) {
+    return new ListBox(name, parent);
 }
 
 QRadioButton *option(const QString &name, const QString &caption, QWidget *parent) {
     auto *button = new QRadioButton(caption, parent);
     button->setObjectName(name);
-    button->setAccessibleName(name);
     return button;
 }
 
@@ -150,42 +159,37 @@ QString indexedName(const QString &name, int index) {
     return QStringLiteral("%1(%2)").arg(name).arg(index);
 }
 
+namespace {
+class KeyboardPress : public QObject {
+public:
+    KeyboardPress(QWidget *control, std::function<void()> press)
+        : QObject(control), press_(std::move(press)) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
+            return false;
+        press_();
+        return true;
+    }
+
+private:
+    std::function<void()> press_;
+};
+} // namespace
+
+void pressableByKeyboard(QWidget *control, std::function<void()> press) {
+    // By Tab only: a click acts as it always has and leaves the focus where it was.
+    control->setFocusPolicy(Qt::TabFocus);
+    control->installEventFilter(new KeyboardPress(control, std::move(press)));
+}
+
 void focusIfReachable(QWidget *control) {
     if (control && control->isVisible() && control->isEnabled())
         control->setFocus();
-}
-
-namespace {
-
-// Hands the focus of a hiding control over to its window.
-class FocusKeeper : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() != QEvent::Hide || !watched->isWidgetType())
-            return false;
-        auto *hidden = static_cast<QWidget *>(watched);
-        if (hidden->isWindow())
-            return false;
-        QWidget *window = hidden->window();
-        QWidget *focus = window->focusWidget();
-        // A window that hides as a whole keeps its focus for when it returns.
-        if (focus && window->isVisible() && (focus == hidden || hidden->isAncestorOf(focus)))
-            window->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
-};
-
-} // namespace
-
-void keepFocusOnVisibleControls() {
-    static FocusKeeper *keeper = nullptr;
-    if (keeper || !QCoreApplication::instance())
-        return;
-    keeper = new FocusKeeper(QCoreApplication::instance());
-    QCoreApplication::instance()->installEventFilter(keeper);
 }
 
 QStringList listItems(const QListWidget *list) {

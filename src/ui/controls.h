@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <functional>
+
 namespace ui {
 
 // The fixed-pitch face of lists and progress bars.
@@ -81,20 +83,33 @@ QGroupBox *frame(const QString &name, const QString &caption, QWidget *parent);
 // Makes a panel built elsewhere cover what lies under it, as frame() does.
 void coverWhatLiesUnder(QWidget *panel);
 
+// A list box. A line is chosen by a click on it, or by Enter or Space on
+// the current line, so that what a click on a line does the keyboard does too.
+class ListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit ListBox(const QString &name, QWidget *parent);
+
+signals:
+    void itemChosen(QListWidgetItem *item);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
 // Labels, lists and options with their object names set.
 Label *label(const QString &name, const QString &caption, QWidget *parent);
-QListWidget *listBox(const QString &name, QWidget *parent);
+ListBox *listBox(const QString &name, QWidget *parent);
 QRadioButton *option(const QString &name, const QString &caption, QWidget *parent);
 // Members of a control array are named like "Option2(3)".
 QString indexedName(const QString &name, int index);
 
+// Lets a control that acts on a click (a picture) take the focus and act on
+// Enter or Space as well.
+void pressableByKeyboard(QWidget *control, std::function<void()> press);
+
 // Moves the focus to a control only when the user can reach it.
 void focusIfReachable(QWidget *control);
-// From now on, a control that hides while it holds the focus (or holds a
-// control that does) hands the focus to its window, so that typing never
-// lands in a hidden box; the handler that hid it may then focus the control
-// it names. Installed once for the whole program.
-void keepFocusOnVisibleControls();
 
 // The texts of a list, in order.
 QStringList listItems(const QListWidget *list);

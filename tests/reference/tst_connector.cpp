@@ -130,10 +130,9 @@ private slots:
         }
         const QObjectList siblings = large->parentWidget()->children();
         QVERIFY(siblings.indexOf(large) > siblings.indexOf(pictureOf(window, "Image5")));
-        // Small pictures act as buttons and say so.
-        QCOMPARE(pictureOf(window, "Image2")->accessibleName(), QStringLiteral("Image2"));
-        QCOMPARE(pictureOf(window, "Image5")->accessibleDescription(),
-                 QStringLiteral("Yamaha picture 4: click to enlarge"));
+        // A screen reader hears what the small pictures show.
+        QCOMPARE(pictureOf(window, "Image2")->accessibleName(), QStringLiteral("Yamaha picture 1"));
+        QCOMPARE(pictureOf(window, "Image5")->accessibleName(), QStringLiteral("Yamaha picture 4"));
     }
 
     void makeButtonsShowTheirConnector_data() {

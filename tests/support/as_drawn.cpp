@@ -3,12 +3,15 @@
 #include "ui/controls.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
@@ -211,6 +214,113 @@ QStringList seeThroughPanels(QWidget *window) {
                             .arg(showing);
     }
     return problems;
+}
+
+namespace {
+
+// Controls inside a list, a grid or a combo box are reached through it.
+bool isPartOfAnotherControl(const QWidget *control, const QWidget *window) {
+    for (const QWidget *w = control->parentWidget(); w && w != window; w = w->parentWidget())
+        if (qobject_cast<const QAbstractScrollArea *>(w) || qobject_cast<const QComboBox *>(w))
+            return true;
+    return false;
+}
+
+bool reachableByTab(const QWidget *control, const QWidget *window) {
+    return control->isVisible() && control->isEnabled() &&
+           (control->focusPolicy() & Qt::TabFocus) && !isPartOfAnotherControl(control, window);
+}
+
+} // namespace
+
+QStringList unnamedControls(QWidget *window) {
+    static const QRegularExpression objectName(QStringLiteral(
+        "^(Command|Text|Option|Image|List|Combo|Slider|Frame|Label|MSFlexGrid|Shape|Form)"
+        "[0-9]+(\\([0-9]+\\))?$"));
+    QStringList problems;
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (!control->isVisible() || isPartOfAnotherControl(control, window))
+            continue;
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control);
+        if (!face)
+            continue;
+        QAccessibleActionInterface *actions = face->actionInterface();
+        const bool actionable =
+            actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction());
+        const QString name = face->text(QAccessible::Name);
+        const bool looksLikeObject = objectName.match(name.trimmed()).hasMatch();
+        if (looksLikeObject ||
+            ((face->state().focusable || actionable) && name.trimmed().isEmpty()))
+            problems << QStringLiteral("%1 is announced as \"%2\"").arg(nameOf(control), name);
+    }
+    return problems;
+}
+
+QStringList tabOrderProblems(QWidget *window) {
+    // The topmost shown frame that covers another shown control.
+    QWidget *panel = nullptr;
+    for (QGroupBox *frame : window->findChildren<QGroupBox *>()) {
+        if (!frame->isVisible())
+            continue;
+        const QObjectList &siblings = frame->parentWidget()->children();
+        const qsizetype index = siblings.indexOf(frame);
+        for (qsizetype i = 0; i < index; ++i) {
+            auto *below = qobject_cast<QWidget *>(siblings[i]);
+            if (below && below->isVisible() && below->geometry().intersects(frame->geometry())) {
+                if (!panel || panel->isAncestorOf(frame) ||
+                    (!frame->isAncestorOf(panel) &&
+                     frame->parentWidget()->children().indexOf(frame) >
+                         panel->parentWidget()->children().indexOf(panel)))
+                    panel = frame;
+                break;
+            }
+        }
+    }
+    if (!panel)
+        return {};
+    QList<QWidget *> chain;
+    for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain())
+        if (reachableByTab(w, window) && !chain.contains(w))
+            chain << w;
+    QStringList problems;
+    bool left = false;
+    QPoint previous(-1, -1);
+    for (QWidget *control : chain) {
+        const bool inside = panel->isAncestorOf(control);
+        if (!inside) {
+            left = true;
+            continue;
+        }
+        const QPoint at = control->mapTo(window, QPoint());
+        if (left)
+            problems << QStringLiteral("%1: Tab reaches other controls before %2")
+                            .arg(nameOf(panel), nameOf(control));
+        else if (at.y() < previous.y() || (at.y() == previous.y() && at.x() < previous.x()))
+            problems << QStringLiteral("%1: Tab reaches %2 out of reading order")
+                            .arg(nameOf(panel), nameOf(control));
+        previous = at;
+    }
+    return problems;
+}
+
+QString whatIsShown(QWidget *window) {
+    QStringList parts;
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (!control->isVisible() || control->objectName().isEmpty())
+            continue;
+        QString text;
+        if (auto *label = qobject_cast<QLabel *>(control))
+            text = label->text();
+        else if (auto *button = qobject_cast<QAbstractButton *>(control))
+            text = button->text() + (button->isChecked() ? QStringLiteral("*") : QString());
+        else if (auto *box = qobject_cast<QGroupBox *>(control))
+            text = box->title();
+        else if (auto *list = qobject_cast<QListWidget *>(control))
+            text = QString::number(list->count());
+        parts << control->objectName() + (control->isEnabled() ? QStringLiteral("+") : "-") + text;
+    }
+    parts.sort();
+    return parts.join(QLatin1Char('\n'));
 }
 
 QString focusOnHiddenControl(QWidget *window) {

@@ -24,6 +24,18 @@ QStringList textsThatDoNotFit(QWidget *window);
 // there the window shows what lies under the frame.
 QStringList seeThroughPanels(QWidget *window);
 
+// Every control a user can reach or act on (focus, press) whose name for a
+// screen reader is empty or an object name ("Command12", "Option2(1)").
+QStringList unnamedControls(QWidget *window);
+
+// Where the Tab order leaves the reading order of the topmost shown panel,
+// or reaches another control before all of that panel's.
+QStringList tabOrderProblems(QWidget *window);
+
+// What the user sees of the window: its shown controls, whether each can be
+// used, and their texts, one line each in a fixed order.
+QString whatIsShown(QWidget *window);
+
 // Empty when the window's focus control is visible and enabled (or the
 // window itself holds the focus); otherwise names that control.
 QString focusOnHiddenControl(QWidget *window);

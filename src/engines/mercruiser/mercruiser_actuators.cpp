@@ -12,6 +12,7 @@
 #include <QFrame>
 #include <QPainter>
 #include <QPolygonF>
+#include <QShortcut>
 #include <QSlider>
 
 #include <functional>
@@ -225,8 +226,7 @@ void MercruiserActuators::buildIdleAirPanel() {
     auto arrow = [this](const char *name, bool up, int top) {
         auto *picture = new ui::Picture(idleAirPanel_);
         picture->setObjectName(text(name));
-        picture->setAccessibleName(text(name));
-        picture->setAccessibleDescription(up ? QStringLiteral("Up") : QStringLiteral("Down"));
+        picture->setAccessibleName(up ? QStringLiteral("Up") : QStringLiteral("Down"));
         picture->setPicture(arrowPicture(up));
         ui::place(picture, 2160, top, 810, 810);
         return picture;
@@ -248,6 +248,15 @@ void MercruiserActuators::buildIdleAirPanel() {
 
     connect(upArrow_, &ui::Picture::clicked, this, [this] { idleAirUp(); });
     connect(downArrow_, &ui::Picture::clicked, this, [this] { idleAirDown(); });
+    ui::pressableByKeyboard(upArrow_, [this] { idleAirUp(); });
+    ui::pressableByKeyboard(downArrow_, [this] { idleAirDown(); });
+    // The arrow keys work the arrows from anywhere in the panel.
+    auto *up = new QShortcut(QKeySequence(Qt::Key_Up), idleAirPanel_);
+    up->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(up, &QShortcut::activated, this, [this] { idleAirUp(); });
+    auto *down = new QShortcut(QKeySequence(Qt::Key_Down), idleAirPanel_);
+    down->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(down, &QShortcut::activated, this, [this] { idleAirDown(); });
     connect(idleAirExitButton_, &QPushButton::clicked, this, [this] { exitIdleAirPanel(); });
 }
 
@@ -257,7 +266,6 @@ void MercruiserActuators::buildTachometerPanel() {
     ui::place(tachometerPanel_, area.x(), area.y(), area.width(), area.height());
     auto *slider = new TachometerSlider(Qt::Horizontal, tachometerPanel_);
     slider->setObjectName(QStringLiteral("Slider1"));
-    slider->setAccessibleName(QStringLiteral("Slider1"));
     slider->setRange(kTachometerMin, kTachometerMax);
     slider->setValue(kTachometerMin);
     slider->setTickPosition(QSlider::TicksBelow);
@@ -296,11 +304,11 @@ void MercruiserActuators::buildLocationPanel() {
     ui::place(locationCaptionLabel_, 240, 360, 4650, 285);
     auto *combo = new LocationCombo(locationPanel_);
     combo->setObjectName(QStringLiteral("Combo1"));
-    combo->setAccessibleName(QStringLiteral("Combo1"));
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->focusEntered = [this] { locationCaptionLabel_->setText(availableLocationsText_); };
     ui::place(combo, 240, 690, 3000, 330);
+    locationCaptionLabel_->setBuddy(combo); // a screen reader names the box by it
     locationCombo_ = combo;
     locationStatusLabel_ = ui::label(QStringLiteral("Label35"), QString(), locationPanel_);
     locationStatusLabel_->setAlignment(kLeft);

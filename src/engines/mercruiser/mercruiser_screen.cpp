@@ -124,7 +124,7 @@ MercruiserScreen::MercruiserScreen() : EngineScreen(mercruiserSetup()) {
     connect(diagnosisButton, &QPushButton::clicked, this, [this] { diagnose(); });
     connect(seventhButton, &QPushButton::clicked, this, [this] { readHistoric(); });
     connect(eraseFaultsButton, &QPushButton::clicked, this, [this] { openErase(); });
-    connect(resultList, &QListWidget::itemClicked, this,
+    connect(resultList, &ui::ListBox::itemChosen, this,
             [this](QListWidgetItem *item) { openFaultDetail(item); });
     connect(liveDataButton, &QPushButton::clicked, livePanel,
             [panel = livePanel] { panel->open(); });

@@ -1,0 +1,23 @@
+#pragma once
+
+class QWidget;
+
+namespace ui {
+
+// Watches every window of the program, once installed, so that what a
+// panel does when it shows or hides holds on every window alike:
+// - a control that hides while it holds the focus (or holds the control
+//   that does) hands the focus to its window, so that typing never lands in
+//   a hidden box; the handler that hid it may then focus the control it names;
+// - lists and grids, which have no caption of their own, are named for a
+//   screen reader after the frame that holds them (else the window), and
+//   follow the frame's caption when it changes;
+// - the Tab order follows the reading order, left to right and top to
+//   bottom, and a shown panel's controls come before what it covers.
+void watchWindows();
+
+// Orders the Tab chain of a window as described above (the watch does it
+// whenever a frame shows or hides).
+void orderTabsByReading(QWidget *window);
+
+} // namespace ui
