@@ -41,14 +41,6 @@ void nameViewsAfterFrames(QWidget *root) {
     }
 }
 
-// Controls inside a list, a grid or a combo box are reached through it.
-bool isPartOfAnotherControl(const QWidget *control, const QWidget *window) {
-    for (const QWidget *w = control->parentWidget(); w && w != window; w = w->parentWidget())
-        if (qobject_cast<const QAbstractScrollArea *>(w) || qobject_cast<const QComboBox *>(w))
-            return true;
-    return false;
-}
-
 // How high the outermost frame holding a control lies among the panels
 // that cover something: 0 for controls that no covering panel holds.
 int coverRank(const QWidget *control, const QWidget *window) {
@@ -101,6 +93,13 @@ protected:
 };
 
 } // namespace
+
+bool isPartOfAnotherControl(const QWidget *control, const QWidget *window) {
+    for (const QWidget *w = control->parentWidget(); w && w != window; w = w->parentWidget())
+        if (qobject_cast<const QAbstractScrollArea *>(w) || qobject_cast<const QComboBox *>(w))
+            return true;
+    return false;
+}
 
 void watchWindows() {
     static WindowWatch *watch = nullptr;

@@ -16,6 +16,10 @@ namespace ui {
 //   bottom, and a shown panel's controls come before what it covers.
 void watchWindows();
 
+// Whether a control is a part of a list, a grid or a combo box inside the
+// window, reached through that control rather than on its own.
+bool isPartOfAnotherControl(const QWidget *control, const QWidget *window);
+
 // Orders the Tab chain of a window as described above (the watch does it
 // whenever a frame shows or hides).
 void orderTabsByReading(QWidget *window);

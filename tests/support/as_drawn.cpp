@@ -1,6 +1,7 @@
 #include "support/as_drawn.h"
 
 #include "ui/controls.h"
+#include "ui/window_watch.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -218,17 +219,9 @@ QStringList seeThroughPanels(QWidget *window) {
 
 namespace {
 
-// Controls inside a list, a grid or a combo box are reached through it.
-bool isPartOfAnotherControl(const QWidget *control, const QWidget *window) {
-    for (const QWidget *w = control->parentWidget(); w && w != window; w = w->parentWidget())
-        if (qobject_cast<const QAbstractScrollArea *>(w) || qobject_cast<const QComboBox *>(w))
-            return true;
-    return false;
-}
-
 bool reachableByTab(const QWidget *control, const QWidget *window) {
     return control->isVisible() && control->isEnabled() &&
-           (control->focusPolicy() & Qt::TabFocus) && !isPartOfAnotherControl(control, window);
+           (control->focusPolicy() & Qt::TabFocus) && !ui::isPartOfAnotherControl(control, window);
 }
 
 } // namespace
@@ -239,7 +232,7 @@ QStringList unnamedControls(QWidget *window) {
         "[0-9]+(\\([0-9]+\\))?$"));
     QStringList problems;
     for (QWidget *control : window->findChildren<QWidget *>()) {
-        if (!control->isVisible() || isPartOfAnotherControl(control, window))
+        if (!control->isVisible() || ui::isPartOfAnotherControl(control, window))
             continue;
         QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control);
         if (!face)
