@@ -114,7 +114,7 @@ private slots:
         chooseMenu("dfi");
         QCOMPARE(loaded("Form46"), screen);
         QVERIFY(isEnabled(screen, "Command30"));
-        QCOMPARE(textOf(screen, "Frame2"), QStringLiteral("Mercury Dfi 135/150 1998-2000"));
+        QCOMPARE(textOf(screen, "Frame2"), QStringLiteral("Mercury DFI Outboard ECM"));
     }
 
     void windowsKeepTheLanguageTheyLoadedIn() {

@@ -68,8 +68,8 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("form");
         QTest::addColumn<int>("steps");
-        QTest::newRow("25 steps") << "dfi"
-                                  << "Form46" << 25;
+        QTest::newRow("25 steps") << "gm2"
+                                  << "Form45" << 25;
         QTest::newRow("50 steps") << "yamob"
                                   << "Form5" << 50;
     }
@@ -161,24 +161,24 @@ private slots:
     }
 
     void secondConnectDuringConnectListsOnce() {
-        auto *screen = openScreen("dfi", "Form46");
+        auto *screen = openScreen("gm2", "Form45");
         CountingPump pump;
         pump.at(50000, [&] { press(screen, "Command29"); });
         press(screen, "Command29");
-        QCOMPARE(textOf(screen, "Frame2"), QStringLiteral("Mercury Dfi 135/150 1998-2000"));
+        QCOMPARE(textOf(screen, "Frame2"), QStringLiteral("GM Delco"));
         QVERIFY(!isShown(screen, "Frame14"));
         QVERIFY(!ui::isHourglass());
     }
 
     void diagnosisDuringASecondConnectLetsBothFinish() {
-        auto *screen = openScreen("dfi", "Form46");
+        auto *screen = openScreen("gm2", "Form45");
         CountingPump pump;
         press(screen, "Command29");
         pump.reset();
         pump.at(30000, [&] { press(screen, "Command30"); });
         press(screen, "Command29");
         QCOMPARE(pump.passes(), qint64(2 * 25 * 10001 + 3));
-        QCOMPARE(textOf(screen, "Frame2"), QStringLiteral("Mercury Dfi 135/150 1998-2000"));
+        QCOMPARE(textOf(screen, "Frame2"), QStringLiteral("GM Delco"));
         QVERIFY(isShown(screen, "List2"));
         QVERIFY(isShown(screen, "Frame7"));
         QVERIFY(!isShown(screen, "Frame14"));
@@ -186,7 +186,7 @@ private slots:
     }
 
     void secondDiagnosisTakesOverTheFirst() {
-        auto *screen = openScreen("dfi", "Form46");
+        auto *screen = openScreen("gm2", "Form45");
         CountingPump pump;
         press(screen, "Command29");
         pump.reset();
@@ -249,7 +249,7 @@ private slots:
     }
 
     void diagnosisShowsTheMessagePanelWhichReenablesTheBar() {
-        auto *screen = openScreen("dfi", "Form46");
+        auto *screen = openScreen("gm2", "Form45");
         CountingPump pump;
         press(screen, "Command29");
         pump.reset();
