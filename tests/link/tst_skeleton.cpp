@@ -38,9 +38,6 @@ private slots:
         QTest::newRow("Yamaha") << "yamob"
                                 << "Form5"
                                 << "Yamaha Outboard";
-        QTest::newRow("Evinrude Ficht") << "fitob"
-                                        << "Form44"
-                                        << "OutBoard Fitch";
         QTest::newRow("GM Delphi") << "gm2"
                                    << "Form45"
                                    << "GM Delco";

@@ -1,15 +1,160 @@
 #include "engines/ficht/ficht_screen.h"
 
+#include "app/errors32.h"
 #include "link/bar_orders.h"
-#include "link/skeleton_screen.h"
+#include "ui/controls.h"
+#include "ui/pointer.h"
+#include "ui/twips.h"
 
-LoadedWindow *createFichtScreen() {
+using namespace ficht;
+
+namespace {
+
+unitlink::ScreenSetup fichtSetup() {
     unitlink::ScreenSetup setup;
     setup.formName = QStringLiteral("Form44");
-    setup.windowCaption = QStringLiteral("OutBoard Fitch");
-    setup.unitName = QStringLiteral("OutBoard Fitch");
+    setup.windowCaption = QString::fromUtf8(kUnitName);
+    setup.unitName = QString::fromUtf8(kUnitName);
     setup.connectSteps = 50;
     setup.seventh = unitlink::ScreenSetup::Seventh::Service;
     setup.barOrder = unitlink::kFullBarWithService;
-    return new unitlink::SkeletonScreen(setup);
+    // No message on this screen follows a disabled ButtonBar.
+    setup.messageExitEnablesBar = false;
+    return setup;
+}
+
+// The identification panel: two columns of caption and value, in twips.
+constexpr int kFieldTop = 330;
+constexpr int kFieldPitch = 360;
+constexpr int kFieldHeight = 300;
+constexpr int kColumnLeft[2] = {120, 2640};
+constexpr int kCaptionWidth[2] = {1380, 1140};
+constexpr int kValueWidth[2] = {1080, 1230};
+constexpr int kWideValueWidth = 3510;
+
+QString captionOf(const IdentificationField &field) {
+    switch (field.kind) {
+    case IdentificationField::Caption::Fixed:
+        return QString::fromUtf8(field.caption);
+    case IdentificationField::Caption::EngineAnd:
+        return ERRORS32::CapEngine + QString::fromUtf8(field.caption);
+    case IdentificationField::Caption::Hours:
+        return ERRORS32::CapHours;
+    case IdentificationField::Caption::None:
+        break;
+    }
+    return QString();
+}
+
+} // namespace
+
+LoadedWindow *createFichtScreen() {
+    return new FichtScreen;
+}
+
+FichtScreen::FichtScreen() : EngineScreen(fichtSetup()) {
+    ActiveFaultCount = 1;
+    identificationPanel->setTitle(ERRORS32::CapVehicleData);
+    // This screen shows caption/value pairs, not a list.
+    identificationList->hide();
+    buildIdentificationFields();
+
+    connect(diagnosisButton, &QPushButton::clicked, this, [this] { diagnose(); });
+    connect(eraseFaultsButton, &QPushButton::clicked, this, [this] { eraseFaults(); });
+
+    finishLoad();
+}
+
+void FichtScreen::buildIdentificationFields() {
+    for (int i = 0; i < int(kIdentificationFields.size()); ++i) {
+        const IdentificationField &field = kIdentificationFields[i];
+        const int top = kFieldTop + field.row * kFieldPitch;
+        const int left = kColumnLeft[field.column];
+        auto *caption = ui::label(ui::indexedName(QStringLiteral("Label1"), i), captionOf(field),
+                                  identificationPanel);
+        ui::place(caption, left, top, kCaptionWidth[field.column], kFieldHeight);
+        auto *value =
+            ui::label(ui::indexedName(QStringLiteral("Label2"), i), QString(), identificationPanel);
+        // A value without a caption takes the caption's room as well.
+        const bool uncaptioned = field.kind == IdentificationField::Caption::None;
+        const int valueLeft = uncaptioned ? left : left + kCaptionWidth[field.column];
+        const int valueWidth = field.wide ? kWideValueWidth
+                                          : kValueWidth[field.column] +
+                                                (uncaptioned ? kCaptionWidth[field.column] : 0);
+        ui::place(value, valueLeft, top, valueWidth, kFieldHeight);
+        if (uncaptioned)
+            caption->hide();
+        identificationCaptions[i] = caption;
+        identificationValues[i] = value;
+    }
+}
+
+bool FichtScreen::barHeldByPanel() const {
+    return !exitButton->isEnabled();
+}
+
+void FichtScreen::connectToUnit() {
+    // A reading under way gives way to Connect.
+    beginExchange();
+    const int run = ++connectRuns_;
+    identificationPanel->setTitle(ERRORS32::CapVehicleData);
+    resultList->clear();
+    ActiveFaultCount = 0;
+    ui::setHourglass();
+    if (!ShowProgress())
+        return;
+    // A Connect pressed during this one has already done the whole sequence.
+    if (run != connectRuns_)
+        return;
+    ActiveFaultCount = 1;
+    // A panel opened meanwhile keeps the ButtonBar until it closes.
+    const bool enable = !barHeldByPanel();
+    for (auto *button : {actuatorsButton, liveDataButton})
+        button->setEnabled(enable || button->isEnabled());
+    for (int i = 0; i < int(kIdentificationFields.size()); ++i)
+        identificationValues[i]->setText(QString::fromUtf8(kIdentificationFields[i].value));
+    for (auto *button : {diagnosisButton, engineInfoButton, seventhButton, eraseFaultsButton})
+        button->setEnabled(enable || button->isEnabled());
+    ui::setArrow();
+    progressPanel->hide();
+}
+
+void FichtScreen::diagnose() {
+    const int ticket = beginExchange();
+    resultList->clear();
+    ui::setHourglass();
+    if (!exchangeProgress(ticket))
+        return;
+    if (ActiveFaultCount != 0) {
+        if (!barHeldByPanel())
+            eraseFaultsButton->setEnabled(true);
+        resultList->addItem(ERRORS32::MsgFaultsDetected + QString::number(ActiveFaultCount));
+        resultList->addItem(QStringLiteral(" "));
+        resultList->addItem(ERRORS32::MsgFaultCode + QString::fromUtf8(kFaultCodeLine));
+        if (ERRORS32::LanguageCode == ERRORS32::Spanish)
+            for (const char *line : kFaultLinesSpanish)
+                resultList->addItem(QString::fromUtf8(line));
+        else
+            for (const char *line : kFaultLinesEnglish)
+                resultList->addItem(QString::fromUtf8(line));
+        ui::setArrow();
+        progressPanel->hide();
+        return;
+    }
+    ui::setArrow();
+    progressPanel->hide();
+    resultList->clear();
+    showMessage(ERRORS32::MsgNoFaults);
+}
+
+void FichtScreen::eraseFaults() {
+    const int ticket = beginExchange();
+    ActiveFaultCount = 0;
+    if (!exchangeProgress(ticket))
+        return;
+    progressLabel->setText(progressLabel->text() + QStringLiteral("III"));
+    ui::setArrow();
+    progressPanel->hide();
+    resultList->clear();
+    showMessage(ERRORS32::MsgFaultsErased);
 }

@@ -1,6 +1,44 @@
 #pragma once
 
+#include "engines/ficht/ficht_tables.h"
+#include "link/engine_screen.h"
+
+#include <array>
+
 class LoadedWindow;
+class QLabel;
 
 // Loads the OutBoard Fitch screen (Form44).
 LoadedWindow *createFichtScreen();
+
+// The Evinrude Ficht screen: Connect fills the identification panel's
+// caption/value pairs, Diagnosis lists the one stored fault, Erase Faults
+// clears it until the next Connect.
+class FichtScreen : public unitlink::EngineScreen {
+    Q_OBJECT
+public:
+    FichtScreen();
+
+    // Faults the simulated unit holds: 0 while Connect runs and after an
+    // erase, 1 otherwise.
+    qint16 ActiveFaultCount = 1;
+
+    // The identification panel's captions and values, in table order.
+    std::array<QLabel *, ficht::kIdentificationFields.size()> identificationCaptions{};
+    std::array<QLabel *, ficht::kIdentificationFields.size()> identificationValues{};
+    // The engine's total hours as the screen shows them.
+    QLabel *hoursValue() const { return identificationValues[ficht::kHoursField]; }
+
+    // A function panel has disabled the ButtonBar and holds it until it closes.
+    bool barHeldByPanel() const;
+
+protected:
+    void connectToUnit() override;
+
+private:
+    void buildIdentificationFields();
+    void diagnose();
+    void eraseFaults();
+
+    int connectRuns_ = 0;
+};
