@@ -1,6 +1,7 @@
 #include "engines/dfi/dfi_screen.h"
 
 #include "app/errors32.h"
+#include "engines/dfi/dfi_live.h"
 #include "engines/dfi/dfi_tables.h"
 #include "link/bar_orders.h"
 #include "link/number_text.h"
@@ -81,6 +82,7 @@ DfiScreen::DfiScreen() : EngineScreen(dfiSetup()) {
     buildHistoricPanel();
     buildHelpPanel();
     buildVehiclePanel();
+    livePanel = new DfiLivePanel(this);
 
     connect(diagnosisButton, &QPushButton::clicked, this, [this] { diagnose(); });
     connect(eraseFaultsButton, &QPushButton::clicked, this, [this] { eraseFaults(); });
@@ -88,6 +90,8 @@ DfiScreen::DfiScreen() : EngineScreen(dfiSetup()) {
     connect(seventhButton, &QPushButton::clicked, this, [this] { readHistoric(); });
     connect(helpButton, &QPushButton::clicked, this,
             [this] { openPanel(helpPanel, helpExitButton, false); });
+    connect(liveDataButton, &QPushButton::clicked, livePanel,
+            [panel = livePanel] { panel->open(); });
     connect(saveButton, &QPushButton::clicked, this, [this] { openVehicleData(); });
     connect(reportButton, &QPushButton::clicked, this, [this] { openVehicleData(); });
 
@@ -259,7 +263,6 @@ void DfiScreen::eraseFaults() {
 // ---- Engine Info ----------------------------------------------------------
 
 void DfiScreen::openEngineInfo() {
-    stopLiveRun();
     infoOptions[0]->setChecked(true);
     openPanel(infoChoicePanel, infoChoiceExitButton);
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 
+class DfiLivePanel;
 class LoadedWindow;
 class QRadioButton;
 namespace ui {
@@ -54,6 +55,8 @@ public:
     QGroupBox *vehiclePanel;
     std::array<ui::TextBox *, 4> vehicleBoxes; // model, plate, owner, note
     std::array<QLabel *, 4> vehicleLabels;
+
+    DfiLivePanel *livePanel;
 
 protected:
     QStringList identificationLines() const override;
