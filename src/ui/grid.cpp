@@ -26,6 +26,8 @@ Qt::Alignment toQt(Grid::Align align) {
 Grid::Grid(QWidget *parent) : QTableWidget(parent) {
     horizontalHeader()->hide();
     verticalHeader()->hide();
+    // Rows as tall as the form gives them; the style would make them taller.
+    verticalHeader()->setMinimumSectionSize(pixels(240));
     verticalHeader()->setDefaultSectionSize(pixels(240));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);

@@ -162,12 +162,36 @@ QRegion uncoveredPart(QWidget *control, QWidget *window) {
 
 } // namespace
 
+// A control with something to read that a sibling control lies over.
+void checkCovered(const QWidget *control, QStringList &problems) {
+    const QWidget *parent = control->parentWidget();
+    if (!parent || qobject_cast<const QGroupBox *>(control))
+        return;
+    const auto *label = qobject_cast<const QLabel *>(control);
+    const auto *button = qobject_cast<const QAbstractButton *>(control);
+    if ((label && label->text().trimmed().isEmpty()) || (button && button->text().isEmpty()))
+        return;
+    const QObjectList &siblings = parent->children();
+    for (qsizetype i = siblings.indexOf(const_cast<QWidget *>(control)) + 1; i < siblings.size();
+         ++i) {
+        auto *above = qobject_cast<QWidget *>(siblings[i]);
+        if (!above || !above->isVisible() || above->isWindow() || qobject_cast<QGroupBox *>(above))
+            continue;
+        const auto *aboveLabel = qobject_cast<const QLabel *>(above);
+        if (aboveLabel && aboveLabel->text().isEmpty() && aboveLabel->pixmap().isNull())
+            continue; // an empty label draws nothing
+        if (above->geometry().intersects(control->geometry()))
+            problems << QStringLiteral("%1 is covered by %2").arg(nameOf(control), nameOf(above));
+    }
+}
+
 QStringList textsThatDoNotFit(QWidget *window) {
     QStringList problems;
     const auto controls = window->findChildren<QWidget *>();
     for (const QWidget *control : controls) {
         if (!control->isVisible() || control->isWindow())
             continue;
+        checkCovered(control, problems);
         if (auto *label = qobject_cast<const QLabel *>(control))
             checkLabel(label, problems);
         else if (auto *button = qobject_cast<const QAbstractButton *>(control))
