@@ -1,6 +1,7 @@
 #include "engines/ficht/ficht_screen.h"
 
 #include "app/errors32.h"
+#include "engines/ficht/ficht_service.h"
 #include "link/bar_orders.h"
 #include "ui/controls.h"
 #include "ui/pointer.h"
@@ -59,7 +60,13 @@ FichtScreen::FichtScreen() : EngineScreen(fichtSetup()) {
     identificationList->hide();
     buildIdentificationFields();
 
+    service = new FichtService(this);
+    operatingInfo = new FichtOperatingInfo(this);
+
     connect(diagnosisButton, &QPushButton::clicked, this, [this] { diagnose(); });
+    connect(seventhButton, &QPushButton::clicked, service, [this] { service->open(); });
+    connect(engineInfoButton, &QPushButton::clicked, operatingInfo,
+            [this] { operatingInfo->open(); });
     connect(eraseFaultsButton, &QPushButton::clicked, this, [this] { eraseFaults(); });
 
     finishLoad();

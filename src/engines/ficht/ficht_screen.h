@@ -5,6 +5,8 @@
 
 #include <array>
 
+class FichtOperatingInfo;
+class FichtService;
 class LoadedWindow;
 class QLabel;
 
@@ -13,7 +15,9 @@ LoadedWindow *createFichtScreen();
 
 // The Evinrude Ficht screen: Connect fills the identification panel's
 // caption/value pairs, Diagnosis lists the one stored fault, Erase Faults
-// clears it until the next Connect.
+// clears it until the next Connect. Service, Engine Info, Live Data and the
+// actuator tests are panels of their own that this screen creates and opens;
+// each holds the ButtonBar disabled while it is open.
 class FichtScreen : public unitlink::EngineScreen {
     Q_OBJECT
 public:
@@ -28,6 +32,9 @@ public:
     std::array<QLabel *, ficht::kIdentificationFields.size()> identificationValues{};
     // The engine's total hours as the screen shows them.
     QLabel *hoursValue() const { return identificationValues[ficht::kHoursField]; }
+
+    FichtService *service;
+    FichtOperatingInfo *operatingInfo;
 
     // A function panel has disabled the ButtonBar and holds it until it closes.
     bool barHeldByPanel() const;
