@@ -1,6 +1,7 @@
 #include "engines/dfi/dfi_screen.h"
 
 #include "app/errors32.h"
+#include "engines/dfi/dfi_actuators.h"
 #include "engines/dfi/dfi_live.h"
 #include "engines/dfi/dfi_tables.h"
 #include "link/bar_orders.h"
@@ -83,6 +84,7 @@ DfiScreen::DfiScreen() : EngineScreen(dfiSetup()) {
     buildHelpPanel();
     buildVehiclePanel();
     livePanel = new DfiLivePanel(this);
+    actuators = new DfiActuators(this);
 
     connect(diagnosisButton, &QPushButton::clicked, this, [this] { diagnose(); });
     connect(eraseFaultsButton, &QPushButton::clicked, this, [this] { eraseFaults(); });
@@ -92,6 +94,8 @@ DfiScreen::DfiScreen() : EngineScreen(dfiSetup()) {
             [this] { openPanel(helpPanel, helpExitButton, false); });
     connect(liveDataButton, &QPushButton::clicked, livePanel,
             [panel = livePanel] { panel->open(); });
+    connect(actuatorsButton, &QPushButton::clicked, actuators,
+            [panel = actuators] { panel->open(); });
     connect(saveButton, &QPushButton::clicked, this, [this] { openVehicleData(); });
     connect(reportButton, &QPushButton::clicked, this, [this] { openVehicleData(); });
 

@@ -4,6 +4,7 @@
 
 #include <array>
 
+class DfiActuators;
 class DfiLivePanel;
 class LoadedWindow;
 class QRadioButton;
@@ -57,6 +58,7 @@ public:
     std::array<QLabel *, 4> vehicleLabels;
 
     DfiLivePanel *livePanel;
+    DfiActuators *actuators;
 
 protected:
     QStringList identificationLines() const override;

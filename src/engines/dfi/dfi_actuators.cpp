@@ -1,0 +1,362 @@
+#include "engines/dfi/dfi_actuators.h"
+
+#include "app/errors32.h"
+#include "engines/dfi/dfi_actuator_tables.h"
+#include "link/engine_screen.h"
+#include "ui/controls.h"
+#include "ui/pointer.h"
+#include "ui/pump.h"
+#include "ui/twips.h"
+
+#include <QFrame>
+
+using namespace dfi;
+using unitlink::EngineScreen;
+
+namespace {
+
+// The timed runs: a first wait and pause, then groups of bars, each between
+// two short waits and followed by a pause.
+constexpr int kTimedFirstWait = 1000;
+constexpr int kTimedShortWait = 5;
+constexpr int kTimedFirstPause = 300; // ms
+constexpr int kTimedGroups = 15;
+constexpr int kTimedGroupPause = 200; // ms
+const QString kTimedFirstBar = QStringLiteral("IIIIII");
+const QString kTimedGroupBar = QStringLiteral("IIIII");
+// The cylinder tests: bars of two, each followed by a short wait and a pause.
+constexpr int kCylinderBars = 50;
+constexpr int kCylinderWait = 5;
+constexpr int kCylinderPause = 150; // ms
+const QString kCylinderBar = QStringLiteral("II");
+
+constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
+constexpr Qt::Alignment kCentred = Qt::AlignCenter;
+constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
+
+QString text(const char *utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+void placeIn(QWidget *widget, const QRect &twips) {
+    ui::place(widget, twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+} // namespace
+
+DfiActuators::DfiActuators(EngineScreen *screen) : QObject(screen), screen_(screen) {
+    setObjectName(QStringLiteral("DfiActuators"));
+    buildActuatorPanel();
+    buildCylinderPanel();
+}
+
+// ---------------------------------------------------------------------------
+// Building the panels
+
+void DfiActuators::buildActuatorPanel() {
+    // The safety texts are long: the panel takes the screen's width, over the
+    // ButtonBar it keeps disabled.
+    actuatorPanel = ui::frame(QStringLiteral("Frame5"), ERRORS32::CapActuators, screen_);
+    placeIn(actuatorPanel, EngineScreen::kWidePanelArea);
+    for (int i = 0; i < int(kSelectionButtons.size()); ++i) {
+        auto *button = new ui::CommandButton(text(kSelectionButtons[i].name),
+                                             text(kSelectionButtons[i].caption), actuatorPanel);
+        ui::place(button, 120, 300 + i * 540, 3000, 465);
+        connect(button, &QPushButton::clicked, this, [this, i] { select(i); });
+        selectionButtons << button;
+    }
+    testNameLabel = ui::label(QStringLiteral("Label6"), text(kChooseTest), actuatorPanel);
+    ui::place(testNameLabel, 3360, 300, 6600, 300);
+    QFont bold = testNameLabel->font();
+    bold.setBold(true);
+    testNameLabel->setFont(bold);
+    firstTextLabel = ui::label(QStringLiteral("Label5"), QString(), actuatorPanel);
+    firstTextLabel->setWordWrap(true);
+    firstTextLabel->setAlignment(kTopLeft);
+    ui::place(firstTextLabel, 3360, 720, 6600, 1800);
+    secondTextLabel =
+        ui::label(QStringLiteral("Label26"), ERRORS32::MsgEngineOffWarning, actuatorPanel);
+    secondTextLabel->setWordWrap(true);
+    secondTextLabel->setAlignment(kTopLeft);
+    ui::place(secondTextLabel, 3360, 2640, 6600, 1440);
+    okButton = new ui::CommandButton(QStringLiteral("Command39"), text(kOkCaption), actuatorPanel);
+    ui::place(okButton, 3360, 4320, 1440, 420);
+    okButton->setEnabled(false);
+    exitButton =
+        new ui::CommandButton(QStringLiteral("Command18"), ERRORS32::CapExit, actuatorPanel);
+    ui::place(exitButton, 8520, 4320, 1440, 420);
+
+    // The TestRunPanel stands over the middle of the actuator panel.
+    testRunPanel = ui::frame(QStringLiteral("Frame16"), text(kPerformingTest), actuatorPanel);
+    ui::place(testRunPanel, 3240, 1500, 6720, 1200);
+    runLabel = ui::label(QStringLiteral("Label10"), QString(), testRunPanel);
+    runLabel->setAlignment(kLeft);
+    ui::place(runLabel, 120, 330, 6480, 300);
+    cancelButton =
+        new ui::CommandButton(QStringLiteral("Command43"), text(kCancelCaption), testRunPanel);
+    ui::place(cancelButton, 5280, 720, 1320, 375);
+    testRunPanel->hide();
+    actuatorPanel->hide();
+
+    connect(okButton, &QPushButton::clicked, this, [this] { confirm(); });
+    connect(exitButton, &QPushButton::clicked, this, [this] { exitActuatorPanel(); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { cancel(); });
+}
+
+void DfiActuators::buildCylinderPanel() {
+    // Wide enough for the run's bar of a hundred "I" on one line.
+    cylinderPanel = ui::frame(QStringLiteral("Frame15"), QString(), screen_);
+    placeIn(cylinderPanel, EngineScreen::kWidePanelArea);
+    for (int row = 0; row < kCylinderRows; ++row) {
+        const int top = 360 + row * 480;
+        auto *indicator = new QFrame(cylinderPanel);
+        indicator->setObjectName(ui::indexedName(QStringLiteral("Shape1"), row));
+        indicator->setFrameShape(QFrame::Box);
+        indicator->setAutoFillBackground(true);
+        ui::place(indicator, 240, top, 240, 240);
+        indicators << indicator;
+        setIndicator(row, false);
+
+        auto *name =
+            ui::label(ui::indexedName(QStringLiteral("Label8"), row), QString(), cylinderPanel);
+        ui::place(name, 600, top, 2400, 255);
+        rowNames << name;
+
+        auto *toggle = new ui::CommandButton(ui::indexedName(QStringLiteral("Command40"), row),
+                                             text(kRowOn), cylinderPanel);
+        ui::place(toggle, 3120, top - 30, 1200, 315);
+        connect(toggle, &QPushButton::clicked, this, [this, row] { chooseRow(row); });
+        toggles << toggle;
+    }
+    resultLabel = ui::label(QStringLiteral("Label14"), QString(), cylinderPanel);
+    resultLabel->setAlignment(kLeft);
+    ui::place(resultLabel, 120, 3780, 9840, 285);
+    startButton =
+        new ui::CommandButton(QStringLiteral("Command42"), text(kStartCaption), cylinderPanel);
+    ui::place(startButton, 7020, 4320, 1320, 420);
+    startButton->setEnabled(false);
+    cylinderExitButton = new ui::CommandButton(QStringLiteral("Command41"),
+                                               text(kCylinderExitCaption), cylinderPanel);
+    ui::place(cylinderExitButton, 8640, 4320, 1320, 420);
+    cylinderPanel->hide();
+
+    connect(startButton, &QPushButton::clicked, this, [this] { runCylinderTest(); });
+    connect(cylinderExitButton, &QPushButton::clicked, this, [this] { exitCylinderPanel(); });
+}
+
+// ---------------------------------------------------------------------------
+// Actuator panel
+
+void DfiActuators::open() {
+    ++run_; // whatever was left running on these panels ends
+    cylinderPanel->hide();
+    testRunPanel->hide();
+    testNameLabel->setText(text(kChooseTest));
+    firstTextLabel->clear();
+    secondTextLabel->clear();
+    SelectedTest = kNoTest;
+    enableSelectionButtons(true);
+    exitButton->setEnabled(true);
+    okButton->setEnabled(false);
+    screen_->openPanel(actuatorPanel, exitButton, true);
+}
+
+void DfiActuators::select(int index) {
+    const SelectionButton &selection = kSelectionButtons[index];
+    switch (selection.kind) {
+    case TestKind::Nothing:
+        return;
+    case TestKind::PerCylinder: {
+        const CylinderTest *test = cylinderTest(selection.test);
+        SelectedTest = selection.test;
+        testNameLabel->setText(selectionButtons[index]->text());
+        okButton->setEnabled(true);
+        firstTextLabel->setText(joined(test->firstText));
+        secondTextLabel->setText(joined(test->secondText));
+        return;
+    }
+    case TestKind::Timed:
+        SelectedTest = selection.test;
+        testNameLabel->setText(selectionButtons[index]->text());
+        okButton->setEnabled(true);
+        okButton->setText(text(kStartCaption));
+        firstTextLabel->setText(text(kPromptLines) + unitlink::bilingual(kPressStart));
+        return;
+    }
+}
+
+void DfiActuators::confirm() {
+    enableSelectionButtons(false);
+    if (cylinderTest(SelectedTest))
+        openCylinderPanel();
+    else if (SelectedTest != kNoTest)
+        runTimedTest();
+}
+
+bool DfiActuators::runWait(int limit, int run) {
+    return screen_->BusyWait(limit, [this, run] { return run == run_; });
+}
+
+void DfiActuators::runTimedTest() {
+    const int run = ++run_;
+    runLabel->clear();
+    firstTextLabel->clear();
+    testRunPanel->show();
+    testRunPanel->raise();
+    cancelButton->setFocus();
+    okButton->setEnabled(false);
+    exitButton->setEnabled(false);
+
+    if (!runWait(kTimedFirstWait, run))
+        return;
+    runLabel->setAlignment(kLeft);
+    runLabel->setText(kTimedFirstBar);
+    if (!runWait(kTimedShortWait, run))
+        return;
+    ui::Sleep(kTimedFirstPause);
+    for (int group = 0; group < kTimedGroups; ++group) {
+        if (!runWait(kTimedShortWait, run))
+            return;
+        runLabel->setText(runLabel->text() + kTimedGroupBar);
+        if (!runWait(kTimedShortWait, run))
+            return;
+        ui::Sleep(kTimedGroupPause);
+    }
+    runLabel->setAlignment(kCentred);
+    runLabel->setText(ERRORS32::MsgEndProcess);
+    ui::setArrow();
+    cancelButton->setText(ERRORS32::CapExit);
+    ui::focusIfReachable(cancelButton);
+}
+
+void DfiActuators::cancel() {
+    ++run_; // a run still going ends at its next wait
+    runLabel->setAlignment(kLeft);
+    runLabel->clear();
+    testRunPanel->hide();
+    testRunPanel->setTitle(text(kPerformingTest));
+    okButton->setEnabled(false);
+    okButton->setText(text(kOkCaption));
+    // Cancel keeps the caption the end of a run gave it.
+    backToChooseTest();
+}
+
+void DfiActuators::backToChooseTest() {
+    testNameLabel->setText(text(kChooseTest));
+    firstTextLabel->clear();
+    secondTextLabel->clear();
+    SelectedTest = kNoTest;
+    enableSelectionButtons(true);
+    exitButton->setEnabled(true);
+    ui::focusIfReachable(exitButton);
+}
+
+void DfiActuators::exitActuatorPanel() {
+    screen_->EnableButtonBar();
+    actuatorPanel->hide();
+    resultLabel->clear();
+    screen_->focusExit();
+}
+
+void DfiActuators::enableSelectionButtons(bool enabled) {
+    for (auto *button : selectionButtons)
+        button->setEnabled(enabled);
+}
+
+ui::CommandButton *DfiActuators::selectionButtonOf(qint16 test) const {
+    for (int i = 0; i < int(kSelectionButtons.size()); ++i)
+        if (kSelectionButtons[i].test == test)
+            return selectionButtons[i];
+    return nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// CylinderPanel
+
+void DfiActuators::openCylinderPanel() {
+    writeRowNames();
+    const QString caption = text(SelectedTest == kMisfireTest ? kRowOn : kRowOff);
+    for (auto *toggle : toggles)
+        toggle->setText(caption);
+    cylinderPanel->setTitle(selectionButtonOf(SelectedTest)->text());
+    cylinderPanel->show();
+    cylinderPanel->raise();
+    actuatorPanel->hide();
+    ui::focusIfReachable(cylinderExitButton);
+    okButton->setEnabled(false);
+    exitButton->setEnabled(false);
+}
+
+void DfiActuators::writeRowNames() {
+    const CylinderTest *test = cylinderTest(SelectedTest);
+    if (!test)
+        return;
+    const QString word = unitlink::bilingual(test->rowWord);
+    for (int row = 0; row < kCylinderRows; ++row)
+        rowNames[row]->setText(word + QLatin1Char(' ') + QString::number(row + 1));
+}
+
+void DfiActuators::resetRows() {
+    const QString caption = text(SelectedTest == kMisfireTest ? kRowOn : kRowOff);
+    for (int row = 0; row < kCylinderRows; ++row) {
+        setIndicator(row, false);
+        toggles[row]->setText(caption);
+    }
+}
+
+void DfiActuators::setIndicator(int row, bool chosen) {
+    QPalette palette = indicators[row]->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(chosen ? kChosenIndicator : kIdleIndicator));
+    indicators[row]->setPalette(palette);
+}
+
+void DfiActuators::chooseRow(int row) {
+    startButton->setEnabled(true);
+    resultLabel->setAlignment(kCentred);
+    resultLabel->setText(unitlink::bilingual(kPressStart));
+    resetRows();
+    setIndicator(row, true);
+    // The misfire test marks the cylinder it cuts out, the others the one
+    // they drive.
+    toggles[row]->setText(text(SelectedTest == kMisfireTest ? kRowOff : kRowOn));
+}
+
+void DfiActuators::runCylinderTest() {
+    const int run = ++run_;
+    resultLabel->setAlignment(kLeft);
+    resultLabel->clear();
+    for (int bar = 0; bar < kCylinderBars; ++bar) {
+        resultLabel->setText(resultLabel->text() + kCylinderBar);
+        if (!runWait(kCylinderWait, run))
+            return;
+        ui::Sleep(kCylinderPause);
+    }
+    resultLabel->setAlignment(kCentred);
+    resultLabel->setText(ERRORS32::MsgEndProcess);
+    ui::setArrow();
+    resetRows();
+    writeRowNames();
+    // The injector tests show their panel again, captioned afresh.
+    if (SelectedTest == kDirectInjectorTest || SelectedTest == kFuelInjectorTest) {
+        cylinderPanel->setTitle(selectionButtonOf(SelectedTest)->text());
+        cylinderPanel->show();
+        cylinderPanel->raise();
+    }
+    startButton->setEnabled(false);
+    ui::focusIfReachable(cylinderExitButton);
+}
+
+void DfiActuators::exitCylinderPanel() {
+    ++run_; // a run still going ends at its next wait
+    startButton->setEnabled(false);
+    okButton->setEnabled(false);
+    for (int row = 0; row < kCylinderRows; ++row) {
+        setIndicator(row, false);
+        toggles[row]->setText(text(kRowOn));
+    }
+    actuatorPanel->show();
+    actuatorPanel->raise();
+    cylinderPanel->hide();
+    resultLabel->clear();
+    backToChooseTest();
+}

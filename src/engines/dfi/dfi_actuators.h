@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+
+class QFrame;
+class QGroupBox;
+namespace ui {
+class CommandButton;
+class Label;
+} // namespace ui
+namespace unitlink {
+class EngineScreen;
+}
+
+// The actuator tests of the Mercury DFI screen: the actuator panel with its
+// seven selection buttons, the per-cylinder tests in the CylinderPanel and
+// the timed runs in the TestRunPanel. The panels are built as children of
+// the screen when it loads; Actuators opens them.
+class DfiActuators : public QObject {
+    Q_OBJECT
+public:
+    explicit DfiActuators(unitlink::EngineScreen *screen);
+
+    // Actuators: the panel with no test chosen, the ButtonBar disabled.
+    void open();
+
+    // The test chosen on the actuator panel: 0 none, 1 to 6.
+    qint16 SelectedTest = 0;
+
+private:
+    void buildActuatorPanel();
+    void buildCylinderPanel();
+
+    void select(int index);
+    void confirm();
+    void runTimedTest();
+    void cancel();
+    void exitActuatorPanel();
+    void backToChooseTest();
+    void enableSelectionButtons(bool enabled);
+    ui::CommandButton *selectionButtonOf(qint16 test) const;
+    // Counted wait of a run: false, at once, when the screen is unloaded or
+    // the run is called off meanwhile.
+    bool runWait(int limit, int run);
+
+    void openCylinderPanel();
+    void chooseRow(int row);
+    void runCylinderTest();
+    void exitCylinderPanel();
+    void writeRowNames();
+    void resetRows();
+    void setIndicator(int row, bool chosen);
+
+    unitlink::EngineScreen *screen_;
+    // Numbers the runs: a new run, Cancel, the CylinderPanel's Exit or a new
+    // opening end the run in progress.
+    int run_ = 0;
+
+public:
+    QGroupBox *actuatorPanel;
+    QList<ui::CommandButton *> selectionButtons;
+    ui::Label *testNameLabel;
+    ui::Label *firstTextLabel;
+    ui::Label *secondTextLabel;
+    ui::CommandButton *okButton;
+    ui::CommandButton *exitButton;
+
+    QGroupBox *testRunPanel;
+    ui::Label *runLabel;
+    ui::CommandButton *cancelButton;
+
+    QGroupBox *cylinderPanel;
+    QList<QFrame *> indicators;
+    QList<ui::Label *> rowNames;
+    QList<ui::CommandButton *> toggles;
+    ui::Label *resultLabel;
+    ui::CommandButton *startButton;
+    ui::CommandButton *cylinderExitButton;
+};
