@@ -69,10 +69,4 @@ inline QPoint twipsAt(QWidget *screen, const QString &name) {
     return control ? control->pos() * ui::kTwipsPerPixel : QPoint();
 }
 
-inline void addLanguageRows() {
-    QTest::addColumn<int>("language");
-    for (int language = 1; language <= 8; ++language)
-        QTest::newRow(kLanguageNames[language - 1]) << language;
-}
-
 } // namespace dfitest

@@ -38,20 +38,17 @@ private slots:
         QTest::addColumn<int>("language");
         QTest::addColumn<QStringList>("row3");
         QTest::addColumn<QStringList>("row4");
-        QTest::newRow("English")
-            << 2 << QStringList{"TPS 2 Volt", "", "Volt", "Air Compressor Temperature", "", "ºF"}
+        // clang-format off
+        QTest::newRow("English") << 2
+            << QStringList{"TPS 2 Volt", "", "Volt", "Air Compressor Temperature", "", "ºF"}
             << QStringList{"Battery Volt", "", "Volt", "Time to Oil", "", "min"};
-        QTest::newRow("Spanish") << 1 << QStringList{"Sensor Mariposa 2",
-                                                     "",
-                                                     "Volt",
-                                                     "Temperatura del Compressor de Aire",
-                                                     "",
-                                                     "ºC"}
-                                 << QStringList{"Voltaje de Batería", "", "Volt",
-                                                "Tiempo de Engrase",  "", "min"};
-        QTest::newRow("Finnish")
-            << 7 << QStringList{"TPS 2 Volt", "", "Volt", "Air Compressor Temperature", "", "ºF"}
+        QTest::newRow("Spanish") << 1
+            << QStringList{"Sensor Mariposa 2", "", "Volt", "Temperatura del Compressor de Aire", "", "ºC"}
+            << QStringList{"Voltaje de Batería", "", "Volt", "Tiempo de Engrase", "", "min"};
+        QTest::newRow("Finnish") << 7
+            << QStringList{"TPS 2 Volt", "", "Volt", "Air Compressor Temperature", "", "ºF"}
             << QStringList{"Battery Volt", "", "Volt", "Time to Oil", "", "min"};
+        // clang-format on
     }
     void openingShowsNamesAndUnits() {
         QFETCH(int, language);

@@ -54,38 +54,20 @@ private slots:
     void diagnosisListsTheTwoFaults_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("English") << 2
-                                 << QStringList{"Faults detected: 2",
-                                                kBlank,
-                                                "Fault Code: 1315  Active",
-                                                "Starboard ECT Sensor.",
-                                                kBlank,
-                                                "Fault Code: 1321  Occurred",
-                                                "Manifold Air Pressure Sensor.",
-                                                kBlank};
-        QTest::newRow("Spanish") << 1
-                                 << QStringList{"Fallos detectados: 2",
-                                                kBlank,
-                                                "Código Fallo: 1315  Activo",
-                                                "Sensor ECT de estribor",
-                                                kBlank,
-                                                "Código Fallo: 1321  Ocurrido",
-                                                "Sensor de presión del aire de admisión.",
-                                                kBlank};
-        QTest::newRow("French")
-            << 3
-            << QStringList{"Nombre de Pannes: 2",           kBlank, "Code erreur: 1315  Active",
-                           "Starboard ECT Sensor.",         kBlank, "Code erreur: 1321  Occurred",
-                           "Manifold Air Pressure Sensor.", kBlank};
-        QTest::newRow("Italian") << 4
-                                 << QStringList{"Guasti: 2",
-                                                kBlank,
-                                                "Guasto: 1315  Active",
-                                                "Starboard ECT Sensor.",
-                                                kBlank,
-                                                "Guasto: 1321  Occurred",
-                                                "Manifold Air Pressure Sensor.",
-                                                kBlank};
+        // clang-format off
+        QTest::newRow("English") << 2 << QStringList{
+            "Faults detected: 2", kBlank, "Fault Code: 1315  Active", "Starboard ECT Sensor.",
+            kBlank, "Fault Code: 1321  Occurred", "Manifold Air Pressure Sensor.", kBlank};
+        QTest::newRow("Spanish") << 1 << QStringList{
+            "Fallos detectados: 2", kBlank, "Código Fallo: 1315  Activo", "Sensor ECT de estribor",
+            kBlank, "Código Fallo: 1321  Ocurrido", "Sensor de presión del aire de admisión.", kBlank};
+        QTest::newRow("French") << 3 << QStringList{
+            "Nombre de Pannes: 2", kBlank, "Code erreur: 1315  Active", "Starboard ECT Sensor.",
+            kBlank, "Code erreur: 1321  Occurred", "Manifold Air Pressure Sensor.", kBlank};
+        QTest::newRow("Italian") << 4 << QStringList{
+            "Guasti: 2", kBlank, "Guasto: 1315  Active", "Starboard ECT Sensor.",
+            kBlank, "Guasto: 1321  Occurred", "Manifold Air Pressure Sensor.", kBlank};
+        // clang-format on
     }
     void diagnosisListsTheTwoFaults() {
         QFETCH(int, language);
