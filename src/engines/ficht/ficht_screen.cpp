@@ -1,6 +1,8 @@
 #include "engines/ficht/ficht_screen.h"
 
 #include "app/errors32.h"
+#include "engines/ficht/ficht_actuators.h"
+#include "engines/ficht/ficht_live.h"
 #include "engines/ficht/ficht_service.h"
 #include "link/bar_orders.h"
 #include "ui/controls.h"
@@ -62,11 +64,15 @@ FichtScreen::FichtScreen() : EngineScreen(fichtSetup()) {
 
     service = new FichtService(this);
     operatingInfo = new FichtOperatingInfo(this);
+    livePanel = new FichtLivePanel(this);
+    actuators = new FichtActuators(this);
 
     connect(diagnosisButton, &QPushButton::clicked, this, [this] { diagnose(); });
     connect(seventhButton, &QPushButton::clicked, service, [this] { service->open(); });
     connect(engineInfoButton, &QPushButton::clicked, operatingInfo,
             [this] { operatingInfo->open(); });
+    connect(liveDataButton, &QPushButton::clicked, livePanel, [this] { livePanel->open(); });
+    connect(actuatorsButton, &QPushButton::clicked, actuators, [this] { actuators->open(); });
     connect(eraseFaultsButton, &QPushButton::clicked, this, [this] { eraseFaults(); });
 
     finishLoad();

@@ -5,6 +5,8 @@
 
 #include <array>
 
+class FichtActuators;
+class FichtLivePanel;
 class FichtOperatingInfo;
 class FichtService;
 class LoadedWindow;
@@ -35,6 +37,8 @@ public:
 
     FichtService *service;
     FichtOperatingInfo *operatingInfo;
+    FichtLivePanel *livePanel;
+    FichtActuators *actuators;
 
     // A function panel has disabled the ButtonBar and holds it until it closes.
     bool barHeldByPanel() const;

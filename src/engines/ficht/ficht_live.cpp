@@ -1,0 +1,135 @@
+#include "engines/ficht/ficht_live.h"
+
+#include "app/errors32.h"
+#include "engines/ficht/ficht_screen.h"
+#include "engines/ficht/ficht_tables.h"
+#include "link/number_text.h"
+#include "ui/controls.h"
+#include "ui/pointer.h"
+#include "ui/twips.h"
+
+using namespace ficht;
+using unitlink::EngineScreen;
+
+namespace {
+
+// Passes of the counted wait after each step of a run.
+constexpr int kStepWait = 1800;
+
+constexpr int kRowPitch = 300;
+constexpr int kRowHeight = 285;
+// Value columns of the temperature and voltage blocks, under their headers.
+constexpr int kValueColumns[3] = {1440, 2280, 3120};
+constexpr int kValueWidth = 780;
+constexpr int kCaptionLeft = 240;
+
+} // namespace
+
+FichtLivePanel::FichtLivePanel(FichtScreen *screen) : QObject(screen), screen_(screen) {
+    setObjectName(QStringLiteral("FichtLivePanel"));
+    const QRect area = EngineScreen::kWidePanelArea;
+    panel = ui::frame(QStringLiteral("Frame6"), ERRORS32::CapLiveData, screen);
+    ui::place(panel, area.x(), area.y(), area.width(), area.height());
+
+    int captions = 0;
+    auto caption = [this, &captions](const char *text, int left, int top, int width) {
+        auto *label = ui::label(ui::indexedName(QStringLiteral("Label40"), captions++),
+                                QString::fromUtf8(text), panel);
+        ui::place(label, left, top, width, kRowHeight);
+    };
+    auto value = [this](const char *start, int left, int top, int width) {
+        auto *label = ui::label(ui::indexedName(QStringLiteral("Label41"), int(values.size())),
+                                QString(), panel);
+        ui::place(label, left, top, width, kRowHeight);
+        values << label;
+        startTexts_ << start;
+        return label;
+    };
+    // Blocks of three columns on the left, of one on the right.
+    auto columnBlock = [&](const char *header, int top, const auto &rows) {
+        caption(header, kValueColumns[0], top, 3120);
+        QList<QLabel *> first;
+        for (int row = 0; row < int(rows.size()); ++row) {
+            const int rowTop = top + (row + 1) * kRowPitch;
+            caption(rows[row].caption, kCaptionLeft, rowTop, kValueColumns[0] - kCaptionLeft);
+            for (int col = 0; col < 3; ++col)
+                if (rows[row].values[col]) {
+                    QLabel *cell =
+                        value(rows[row].values[col], kValueColumns[col], rowTop, kValueWidth);
+                    if (col == 0)
+                        first << cell;
+                }
+        }
+        return first;
+    };
+    auto listBlock = [&](int top, const auto &rows) {
+        QList<QLabel *> cells;
+        for (int row = 0; row < int(rows.size()); ++row) {
+            const int rowTop = top + row * kRowPitch;
+            caption(rows[row].caption, 5040, rowTop, 2880);
+            cells << value(rows[row].values[0], 7980, rowTop, 1200);
+        }
+        return cells;
+    };
+    ecuVolts = columnBlock(kTemperatureHeader, 300, kTemperatureBlock).at(2);
+    alternatorVolts = columnBlock(kVoltageHeader, 1620, kVoltageBlock).at(1);
+    baroPressure = listBlock(300, kEngineBlock).at(5);
+    listBlock(2640, kSwitchBlock);
+
+    runBar = ui::label(QStringLiteral("Label8"), QString(), panel);
+    runBar->setWrapAnywhere(true);
+    ui::place(runBar, 240, 3900, 4560, 900);
+
+    startButton =
+        new ui::CommandButton(QStringLiteral("Command13"), ERRORS32::CapConnectWithEcm, panel);
+    ui::place(startButton, 5520, 4320, 2640, 420);
+    exitButton = new ui::CommandButton(QStringLiteral("Command12"), ERRORS32::CapExit, panel);
+    ui::place(exitButton, 8400, 4320, 1440, 420);
+    panel->hide();
+
+    connect(startButton, &QPushButton::clicked, this, [this] { run(); });
+    connect(exitButton, &QPushButton::clicked, this, [this] { exitPanel(); });
+}
+
+void FichtLivePanel::open() {
+    screen_->openPanel(panel, exitButton);
+}
+
+void FichtLivePanel::run() {
+    for (qsizetype i = 0; i < values.size(); ++i)
+        values[i]->setText(QString::fromUtf8(startTexts_[i]));
+    runBar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    runBar->clear();
+    const int closing = closings_;
+    int step = 0;
+    const bool loaded = screen_->runLive(
+        [this, &step] {
+            // After the last step of a pass the bar starts again.
+            if (++step > kLiveSteps) {
+                step = 1;
+                runBar->clear();
+            }
+            baroPressure->setText(unitlink::shortestNumberText(readingAt(kBaroPressure, step)));
+            alternatorVolts->setText(
+                unitlink::shortestNumberText(readingAt(kAlternatorVolts, step)));
+            ecuVolts->setText(unitlink::shortestNumberText(readingAt(kEcuVolts, step)));
+            runBar->setText(runBar->text() + QLatin1Char('I'));
+        },
+        kStepWait);
+    if (!loaded || closing != closings_)
+        return;
+    runBar->clear();
+    runBar->setAlignment(Qt::AlignCenter);
+    runBar->setText(QString::fromUtf8(kStopped));
+    ui::setArrow();
+}
+
+void FichtLivePanel::exitPanel() {
+    if (screen_->requestLiveStop())
+        return;
+    ++closings_;
+    screen_->closePanel(panel);
+    for (QLabel *cell : std::as_const(values))
+        cell->clear();
+    runBar->clear();
+}
