@@ -38,22 +38,24 @@ FichtActuators::FichtActuators(FichtScreen *screen) : QObject(screen), screen_(s
         new ui::CommandButton(QStringLiteral("Command17"), ERRORS32::CapFuelPump, panel);
     ui::place(fuelPumpButton, kLeft, 1140, 2880, kButtonHeight);
 
-    auto numberRow = [this](const auto &names, int top) {
+    // A number alone says little to a screen reader: each button also tells its group.
+    auto numberRow = [this](const auto &names, int top, const QString &group) {
         QList<ui::CommandButton *> buttons;
         for (int i = 0; i < int(names.size()); ++i) {
             auto *button =
                 new ui::CommandButton(QString::fromLatin1(names[i]), QString::number(i + 1), panel);
             ui::place(button, kLeft + i * kNumberPitch, top, kNumberWidth, kButtonHeight);
+            button->setAccessibleDescription(group);
             buttons << button;
         }
         return buttons;
     };
     coilHeader = ui::label(QStringLiteral("Label16"), ERRORS32::CapIgnitionCoil, panel);
     ui::place(coilHeader, kLeft, 1800, 4800, 285);
-    coilButtons = numberRow(kCoilButtonNames, 2100);
+    coilButtons = numberRow(kCoilButtonNames, 2100, ERRORS32::CapIgnitionCoil);
     injectorHeader = ui::label(QStringLiteral("Label11"), ERRORS32::CapFuelInjectors, panel);
     ui::place(injectorHeader, kLeft, 2760, 4800, 285);
-    injectorButtons = numberRow(kInjectorButtonNames, 3060);
+    injectorButtons = numberRow(kInjectorButtonNames, 3060, ERRORS32::CapFuelInjectors);
 
     resultLine = ui::label(QStringLiteral("Label14"), QString(), panel);
     resultLine->setWrapAnywhere(true);

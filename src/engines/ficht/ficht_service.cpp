@@ -133,7 +133,7 @@ void FichtService::readData() {
     secondMessage->setText(serviceText(kReadSecond));
     statusLine->setAlignment(kCentred);
     statusLine->setText(QString::fromUtf8(kReadOk));
-    exitButton->setFocus();
+    ui::focusIfReachable(exitButton);
     readDataButton->setEnabled(false);
 }
 
@@ -147,7 +147,7 @@ void FichtService::saveData() {
     ui::setArrow();
     statusLine->setAlignment(kCentred);
     statusLine->clear();
-    exitButton->setFocus();
+    ui::focusIfReachable(exitButton);
     saveDataButton->setEnabled(false);
 }
 
@@ -170,7 +170,7 @@ void FichtService::enterNewHours() {
     screen_->hoursValue()->setText(hours);
     statusLine->setAlignment(kCentred);
     statusLine->setText(ERRORS32::CapTotalHours + QLatin1Char(' ') + hours);
-    exitButton->setFocus();
+    ui::focusIfReachable(exitButton);
 }
 
 void FichtService::exitPanel() {

@@ -92,7 +92,7 @@ const std::array<LiveRow, 3> kTemperatureBlock = {{
     {"ECU", {"11.42", "69", "21"}},
 }};
 const std::array<LiveRow, 2> kVoltageBlock = {{
-    {"T.P.S.", {"4.35", "12", nullptr}},
+    {"T.P.S.", {"4.35", nullptr, "12"}}, // Open% stands in the third column
     {"Alternator", {"9.63", nullptr, nullptr}},
 }};
 const std::array<LiveRow, 7> kEngineBlock = {{

@@ -71,6 +71,8 @@ struct LiveRow {
     const char *caption;
     std::array<const char *, 3> values; // nullptr: no value in that column
 };
+// The temperature and voltage blocks show their values in three columns
+// under the header; the engine and switch blocks in one.
 inline constexpr const char *kTemperatureHeader = "  Volts    Deg Fº    Deg Cº";
 extern const std::array<LiveRow, 3> kTemperatureBlock;
 inline constexpr const char *kVoltageHeader = "  Volts                Open%";
