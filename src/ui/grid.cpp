@@ -16,6 +16,8 @@ Qt::Alignment toQt(Grid::Align align) {
         return Qt::AlignRight | Qt::AlignVCenter;
     case Grid::Align::LeftTop:
         return Qt::AlignLeft | Qt::AlignTop;
+    case Grid::Align::LeftBottom:
+        return Qt::AlignLeft | Qt::AlignBottom;
     case Grid::Align::Left:
         break;
     }

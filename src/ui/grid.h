@@ -12,7 +12,7 @@ namespace ui {
 class Grid : public QTableWidget {
     Q_OBJECT
 public:
-    enum class Align { Left, LeftTop, Center, Right };
+    enum class Align { Left, LeftTop, Center, Right, LeftBottom };
 
     explicit Grid(QWidget *parent = nullptr);
 

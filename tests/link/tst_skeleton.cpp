@@ -1,7 +1,9 @@
 // The engine-screen skeleton every family shares, driven through the
 // skeleton screens of the menu.
 #include "app/errors32.h"
-#include "link/engine_screen.h"
+#include "app/window_registry.h"
+#include "link/bar_orders.h"
+#include "link/skeleton_screen.h"
 #include "support/test_support.h"
 #include "ui/pointer.h"
 
@@ -25,6 +27,21 @@ class SkeletonTest : public QObject {
     }
 
 private slots:
+    // The GM Delphi screen has its own window now; the bare skeleton takes
+    // its place under the menu item for these cases.
+    void initTestCase() {
+        WindowRegistry::instance().registerWindow(QStringLiteral("Form45"), [] {
+            unitlink::ScreenSetup setup;
+            setup.formName = QStringLiteral("Form45");
+            setup.windowCaption = QStringLiteral("GM Delphi");
+            setup.unitName = QStringLiteral("GM Delco");
+            setup.seventh = unitlink::ScreenSetup::Seventh::Service;
+            setup.barOrder = unitlink::kFullBarWithService;
+            setup.pictureFile = QStringLiteral("delphi.jpg");
+            setup.pictureTwips = QRect{120, 240, 4935, 1455};
+            return new unitlink::SkeletonScreen(setup);
+        });
+    }
     void init() { startProgramFresh(); }
     void cleanup() { unloadEverything(); }
 

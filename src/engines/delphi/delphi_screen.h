@@ -1,6 +1,49 @@
 #pragma once
 
+#include "engines/delphi/delphi_tables.h"
+#include "link/engine_screen.h"
+
+#include <array>
+
+class DelphiActuators;
+class DelphiLivePanel;
 class LoadedWindow;
+class QLabel;
 
 // Loads the GM Delphi screen (Form45).
 LoadedWindow *createDelphiScreen();
+
+// The GM Delphi screen: Connect fills the engine summary of the
+// identification panel, Diagnosis lists the one stored fault until Erase
+// Faults or the Live Data panel clears it, Engine Info does nothing and
+// the Service button is never shown. Live Data and the actuator tests are
+// panels that hold the ButtonBar disabled while they are open.
+class DelphiScreen : public unitlink::EngineScreen {
+    Q_OBJECT
+public:
+    DelphiScreen();
+
+    // Faults the simulated unit holds: 1 at load, 0 once erased or once the
+    // Live Data panel has opened; Connect does not bring the fault back.
+    qint16 ActiveFaultCount = 1;
+
+    // The identification panel's captions and values, row by row.
+    std::array<QLabel *, delphi::kSummaryFields.size()> summaryCaptions{};
+    std::array<QLabel *, delphi::kSummaryFields.size()> summaryValues{};
+
+    DelphiLivePanel *livePanel;
+    DelphiActuators *actuators;
+
+    // A function panel has disabled the ButtonBar and holds it until it closes.
+    bool barHeldByPanel() const;
+
+protected:
+    void connectToUnit() override;
+
+private:
+    void buildSummaryFields();
+    void diagnose();
+    void eraseFaults();
+
+    int connectRuns_ = 0;
+};

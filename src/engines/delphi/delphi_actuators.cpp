@@ -1,0 +1,108 @@
+#include "engines/delphi/delphi_actuators.h"
+
+#include "app/errors32.h"
+#include "engines/delphi/delphi_screen.h"
+#include "engines/delphi/delphi_tables.h"
+#include "ui/controls.h"
+#include "ui/pump.h"
+#include "ui/twips.h"
+
+using namespace delphi;
+using unitlink::EngineScreen;
+
+namespace {
+
+constexpr int kLeft = 240;
+constexpr int kTestTop = 840;
+constexpr int kTestPitch = 480;
+constexpr int kColumnPitch = 3840;
+constexpr int kTestWidth = 3600;
+constexpr int kButtonHeight = 420;
+// The switch tells its state by the first word of its caption.
+constexpr int kActivatePrefix = 8;
+
+} // namespace
+
+DelphiActuators::DelphiActuators(DelphiScreen *screen) : QObject(screen), screen_(screen) {
+    setObjectName(QStringLiteral("DelphiActuators"));
+    const QRect area = EngineScreen::kWidePanelArea;
+    panel = ui::frame(QStringLiteral("Frame5"), ERRORS32::CapActuators, screen);
+    ui::place(panel, area.x(), area.y(), area.width(), area.height());
+
+    warningLabel = ui::label(QStringLiteral("Label26"), ERRORS32::MsgEngineOffWarning, panel);
+    ui::place(warningLabel, kLeft, 360, 9600, 285);
+
+    // Two to a row, in reading order.
+    for (int i = 0; i < int(kOutputTests.size()); ++i) {
+        auto *button = new ui::CommandButton(QString::fromLatin1(kOutputTests[i].objectName),
+                                             QString::fromUtf8(kOutputTests[i].caption), panel);
+        ui::place(button, kLeft + (i % 2) * kColumnPitch, kTestTop + (i / 2) * kTestPitch,
+                  kTestWidth, kButtonHeight);
+        testButtons << button;
+    }
+    baseTimingButton = new ui::CommandButton(QStringLiteral("Command34"),
+                                             QString::fromUtf8(kActivateBaseTiming), panel);
+    ui::place(baseTimingButton, kLeft, kTestTop + 4 * kTestPitch, kTestWidth, kButtonHeight);
+
+    resultLine = ui::label(QStringLiteral("Label14"), QString(), panel);
+    resultLine->setWrapAnywhere(true);
+    ui::place(resultLine, kLeft, 3360, 9600, 540);
+
+    exitButton = new ui::CommandButton(QStringLiteral("Command18"), ERRORS32::CapExit, panel);
+    ui::place(exitButton, 8400, 4320, 1440, kButtonHeight);
+    panel->hide();
+
+    for (ui::CommandButton *button : std::as_const(testButtons))
+        connect(button, &QPushButton::clicked, this, [this] { runTest(); });
+    connect(baseTimingButton, &QPushButton::clicked, this, [this] { toggleBaseTiming(); });
+    connect(exitButton, &QPushButton::clicked, this, [this] { exitPanel(); });
+}
+
+void DelphiActuators::open() {
+    screen_->openPanel(panel, exitButton);
+}
+
+void DelphiActuators::runTest() {
+    // A test pressed during another takes the result line over; the older one ends.
+    const int run = ++run_;
+    auto wait = [this, run](int limit) {
+        return screen_->BusyWait(limit, [this, run] { return run == run_; });
+    };
+    resultLine->clear();
+    ui::focusIfReachable(exitButton);
+    if (!wait(kTestFirstWait))
+        return;
+    resultLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    resultLine->setText(QString(kTestFirstBar, QLatin1Char('I')));
+    if (!wait(kTestShortWait))
+        return;
+    ui::Sleep(kTestFirstPause);
+    for (int group = 0; group < kTestGroups; ++group) {
+        if (!wait(kTestShortWait))
+            return;
+        resultLine->setText(resultLine->text() + QString(kTestGroupBar, QLatin1Char('I')));
+        if (!wait(kTestShortWait))
+            return;
+        ui::Sleep(kTestGroupPause);
+    }
+    resultLine->setAlignment(Qt::AlignCenter);
+    resultLine->setText(ERRORS32::MsgEndProcess);
+    exitButton->setText(ERRORS32::CapExit);
+    ui::focusIfReachable(exitButton);
+}
+
+void DelphiActuators::toggleBaseTiming() {
+    const bool activate =
+        baseTimingButton->text().left(kActivatePrefix) == QStringLiteral("Activate");
+    baseTimingButton->setText(
+        QString::fromUtf8(activate ? kDisableBaseTiming : kActivateBaseTiming));
+}
+
+void DelphiActuators::exitPanel() {
+    // A test still running ends here, before the panel goes.
+    ++run_;
+    screen_->EnableButtonBar();
+    panel->hide();
+    resultLine->clear();
+    screen_->focusExit();
+}

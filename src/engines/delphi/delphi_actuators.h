@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+
+#include <QList>
+
+class DelphiScreen;
+class QGroupBox;
+class QLabel;
+namespace ui {
+class CommandButton;
+class Label;
+} // namespace ui
+
+// The Actuators panel of the GM Delphi screen: eight output tests, each the
+// same timed bar followed by "End process", and a Base Timing Mode switch
+// that only toggles its own caption.
+class DelphiActuators : public QObject {
+    Q_OBJECT
+public:
+    explicit DelphiActuators(DelphiScreen *screen);
+
+    // Actuators: the panel shown, the ButtonBar disabled.
+    void open();
+
+    QGroupBox *panel;
+    QLabel *warningLabel;
+    QList<ui::CommandButton *> testButtons;
+    ui::CommandButton *baseTimingButton;
+    ui::Label *resultLine;
+    ui::CommandButton *exitButton;
+
+private:
+    void runTest();
+    void toggleBaseTiming();
+    void exitPanel();
+
+    DelphiScreen *screen_;
+    // Numbers the tests: a new test or the panel's Exit ends the one running.
+    int run_ = 0;
+};

@@ -1,0 +1,74 @@
+#include "engines/delphi/delphi_live.h"
+
+#include "engines/delphi/delphi_screen.h"
+#include "engines/delphi/delphi_tables.h"
+#include "ui/controls.h"
+#include "ui/grid.h"
+#include "ui/pointer.h"
+
+using namespace delphi;
+
+namespace {
+// Passes of the counted wait after each step of a run.
+constexpr int kStepWait = 600;
+constexpr int kSwitchColumn = 3;
+constexpr int kStateColumn = 4;
+} // namespace
+
+DelphiLivePanel::DelphiLivePanel(DelphiScreen *screen)
+    : LiveGridPanel(screen, QString::fromUtf8(kLiveCaption), QString::fromUtf8(kLiveStartCaption)),
+      delphi_(screen) {
+    connect(startButton, &QPushButton::clicked, this, [this] { run(); });
+    connect(exitButton, &QPushButton::clicked, this, [this] { exitPanel(); });
+}
+
+void DelphiLivePanel::open() {
+    delphi_->resultList->clear();
+    delphi_->ActiveFaultCount = 0;
+    ui::setArrow();
+    shapeGrid(kLiveGridRows, kLiveColWidths);
+    grid->setColAlignment(kStateColumn, ui::Grid::Align::LeftBottom);
+    for (int row = 0; row < int(kLiveReadings.size()); ++row) {
+        grid->setCell(row, 0, unitlink::bilingual(kLiveReadings[row].name));
+        grid->setCell(row, 2, QString::fromUtf8(kLiveReadings[row].unit));
+    }
+    for (int row = 0; row < int(kLiveSwitches.size()); ++row) {
+        grid->setCell(row, kSwitchColumn, unitlink::bilingual(kLiveSwitches[row].name));
+        grid->setCell(row, kStateColumn, unitlink::bilingual(kLiveSwitches[row].state));
+    }
+    screen_->openPanel(this, exitButton);
+}
+
+void DelphiLivePanel::run() {
+    stepLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    stepLabel->clear();
+    const int closing = closings_;
+    int step = 0;
+    const bool loaded = screen_->runLive(
+        [this, &step] {
+            // After the last step the bar starts again.
+            if (++step > kLiveSteps) {
+                step = 1;
+                stepLabel->clear();
+            }
+            for (int row = 0; row < int(kLiveReadings.size()); ++row)
+                if (kLiveReadings[row].shown != LiveReading::Shown::Nothing)
+                    grid->setCell(row, 1, liveValueText(kLiveReadings[row], step));
+            stepLabel->setText(stepLabel->text() + QLatin1Char('I'));
+        },
+        kStepWait);
+    if (!loaded || closing != closings_)
+        return;
+    stepLabel->setAlignment(Qt::AlignCenter);
+    stepLabel->setText(QString::fromUtf8(kLiveStopped));
+    startButton->setEnabled(true);
+    ui::focusIfReachable(exitButton);
+}
+
+void DelphiLivePanel::exitPanel() {
+    if (screen_->requestLiveStop())
+        return;
+    ++closings_;
+    grid->clearCells();
+    screen_->closePanel(this);
+}
