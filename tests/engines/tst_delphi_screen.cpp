@@ -1,9 +1,11 @@
 // The GM Delphi screen: load, Connect with the engine summary, Diagnosis
-// with its one fault, Erase Faults and the fault that Connect never brings
-// back, and leaving the screen.
+// with its one fault and what clears it; the Live Data panel with readings
+// by step and the stop flag; the output tests' timed bar and the Base
+// Timing Mode switch.
 #include "app/errors32.h"
 #include "engines/delphi/delphi_screen.h"
 #include "support/test_support.h"
+#include "ui/grid.h"
 
 using namespace testing;
 
@@ -12,6 +14,8 @@ namespace {
 const QStringList kBar = {"Command29", "Command19", "Command31", "Command11", "Command3",
                           "Command30", "Command4",  "Command2",  "Command1",  "Command20"};
 constexpr qint64 kProgress = 25 * 10001;
+constexpr qint64 kStepPasses = 601;
+constexpr qint64 kTestPasses = 1001 + 6 + 15 * 12;
 
 DelphiScreen *openScreen(CountingPump &pump, int language,
                          std::initializer_list<const char *> presses = {}) {
@@ -31,6 +35,20 @@ QStringList enabledOfBar(QWidget *screen) {
         if (isEnabled(screen, name))
             enabled << name;
     return enabled;
+}
+
+bool barIs(QWidget *screen, bool enabled) {
+    for (const QString &name : kBar)
+        if (isEnabled(screen, name) != enabled)
+            return false;
+    return true;
+}
+
+QStringList rowOf(QWidget *screen, int row) {
+    QStringList cells;
+    for (int col = 0; col < 6; ++col)
+        cells << find<ui::Grid>(screen, "MSFlexGrid1")->cell(row, col);
+    return cells;
 }
 
 QStringList labels(QWidget *screen, const char *name) {
@@ -96,7 +114,7 @@ private slots:
         QCOMPARE(labels(screen, "Label1"), after);
         QCOMPARE(labels(screen, "Label2"),
                  (QStringList{"20.0º", "0.00", "11.9 V", "Off", "Off", "Off", "1", "217.05"}));
-        QCOMPARE(enabledOfBar(screen), kBar);
+        QVERIFY(barIs(screen, true));
         // Engine Info does nothing.
         pump.reset();
         press(screen, "Command20");
@@ -175,9 +193,171 @@ private slots:
         press(screen, "Command15");
         QVERIFY(!isShown(screen, "Frame7") && isEnabled(screen, "Command1"));
         QCOMPARE(focusName(screen), QStringLiteral("Command3"));
-        key(screen, "Command3", Qt::Key_Escape);
+    }
+
+    void liveDataOpensWithNamesAndStates_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("row8");
+        QTest::addColumn<QStringList>("row9");
+        // clang-format off
+        QTest::newRow("English") << 2
+            << QStringList{"Throttle Position", "", "%", "Emergency Stop Enable", "No", ""}
+            << QStringList{"Throttle Sensor Volt", "", "Volt", "Prime Fuel Pump On Keyup", "Yes", ""};
+        QTest::newRow("Spanish") << 1
+            << QStringList{"Posición de Mariposa", "", "%", "Testigo Parada Emergencia Activo", "No", ""}
+            << QStringList{"Voltaje de Mariposa", "", "Volt", "Bomba Combustible Activada", "Si", ""};
+        QTest::newRow("Italian") << 4
+            << QStringList{"Throttle Position", "", "%", "Emergency Stop Enable", "No", ""}
+            << QStringList{"Throttle Sensor Volt", "", "Volt", "Prime Fuel Pump On Keyup", "Yes", ""};
+        // clang-format on
+    }
+    void liveDataOpensWithNamesAndStates() {
+        QFETCH(int, language);
+        QFETCH(QStringList, row8);
+        QFETCH(QStringList, row9);
+        CountingPump pump;
+        auto *screen = openScreen(pump, language, {"Command29", "Command30", "Command11"});
+        QCOMPARE(listTexts(screen, "List1"), QStringList());
+        QCOMPARE(screen->ActiveFaultCount, qint16(0));
+        QVERIFY(isShown(screen, "Frame9") && barIs(screen, false));
+        QCOMPARE(focusName(screen), QStringLiteral("Command32"));
+        QCOMPARE(textOf(screen, "Frame9"), QStringLiteral("Live Data"));
+        QCOMPARE(textOf(screen, "Command35"), QStringLiteral("Conect"));
+        QCOMPARE(rowOf(screen, 8), row8);
+        QCOMPARE(rowOf(screen, 9), row9);
+        QCOMPARE(rowOf(screen, 11)[2], QStringLiteral("#"));
+        auto *grid = find<ui::Grid>(screen, "MSFlexGrid1");
+        QCOMPARE(grid->rowCount(), 26);
+        QCOMPARE(grid->colAlignment(4), ui::Grid::Align::LeftBottom);
+    }
+
+    // MAP reads 99.6 on steps 45 to 65, the throttle 4.99 on steps 25 to
+    // 65; the bar starts again after step 170.
+    void stepsOfTheRun_data() {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("map");
+        QTest::addColumn<QString>("throttle");
+        QTest::addColumn<int>("bars");
+        QTest::newRow("1") << 1 << "99.7"
+                           << "4.98" << 1;
+        QTest::newRow("24") << 24 << "99.7"
+                            << "4.98" << 24;
+        QTest::newRow("25") << 25 << "99.7"
+                            << "4.99" << 25;
+        QTest::newRow("44") << 44 << "99.7"
+                            << "4.99" << 44;
+        QTest::newRow("45") << 45 << "99.6"
+                            << "4.99" << 45;
+        QTest::newRow("65") << 65 << "99.6"
+                            << "4.99" << 65;
+        QTest::newRow("66") << 66 << "99.7"
+                            << "4.98" << 66;
+        QTest::newRow("170") << 170 << "99.7"
+                             << "4.98" << 170;
+        QTest::newRow("1 again") << 171 << "99.7"
+                                 << "4.98" << 1;
+    }
+    void stepsOfTheRun() {
+        QFETCH(int, step);
+        QFETCH(QString, map);
+        QFETCH(QString, throttle);
+        QFETCH(int, bars);
+        CountingPump pump;
+        auto *screen = openScreen(pump, ERRORS32::English, {"Command29", "Command11"});
+        QStringList values;
+        QString bar;
+        pump.at((step - 1) * kStepPasses + 1, [&] {
+            for (int row = 0; row < 12; ++row)
+                values << rowOf(screen, row)[1];
+            bar = textOf(screen, "Label9");
+            press(screen, "Command32");
+        });
+        press(screen, "Command35");
+        QCOMPARE(pump.passes(), step * kStepPasses);
+        QCOMPARE(values, (QStringList{"4.76", map, "0.05", "7.7", "8", "0.00", "0.00", "8.2",
+                                      throttle, "139.0", "109.0", ""}));
+        QCOMPARE(bar, QString(bars, 'I'));
+    }
+
+    void firstExitStopsSecondEmptiesTheGrid() {
+        CountingPump pump;
+        auto *screen = openScreen(pump, ERRORS32::English, {"Command29", "Command11"});
+        pump.at(2 * kStepPasses + 10, [&] { press(screen, "Command32"); });
+        press(screen, "Command35");
+        QCOMPARE(pump.passes(), 3 * kStepPasses);
+        QVERIFY(isShown(screen, "Frame9"));
+        QCOMPARE(textOf(screen, "Label9"), QStringLiteral("End Process"));
+        QCOMPARE(rowOf(screen, 1)[1], QStringLiteral("99.7"));
+        QCOMPARE(focusName(screen), QStringLiteral("Command32"));
+        press(screen, "Command32");
+        QVERIFY(!isShown(screen, "Frame9") && barIs(screen, true));
+        QCOMPARE(focusName(screen), QStringLiteral("Command3"));
+        for (int row = 0; row < 26; ++row)
+            QCOMPARE(rowOf(screen, row).join(""), QString());
+    }
+
+    void anOutputTestEndsTheSame_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("English fuel pump") << 2 << "Command17"
+                                           << "End process";
+        QTest::newRow("English IAC reset") << 2 << "Command5"
+                                           << "End process";
+        QTest::newRow("Spanish oil level") << 1 << "Command33"
+                                           << "Proceso finalizado";
+    }
+    void anOutputTestEndsTheSame() {
+        QFETCH(int, language);
+        QFETCH(QString, button);
+        QFETCH(QString, result);
+        CountingPump pump;
+        RecordedSleeps sleeps;
+        auto *screen = openScreen(pump, language, {"Command29", "Command31"});
+        QVERIFY(isShown(screen, "Frame5") && barIs(screen, false));
+        QCOMPARE(focusName(screen), QStringLiteral("Command18"));
+        QString last;
+        pump.at(kTestPasses, [&] { last = textOf(screen, "Label14"); });
+        press(screen, button);
+        QCOMPARE(pump.passes(), kTestPasses);
+        QCOMPARE(last, QString(81, 'I'));
+        QCOMPARE(sleeps.calls.size(), size_t(16));
+        QCOMPARE(sleeps.calls.front(), 300);
+        QCOMPARE(sleeps.calls.back(), 200);
+        QCOMPARE(textOf(screen, "Label14"), result);
+        QCOMPARE(focusName(screen), QStringLiteral("Command18"));
+        press(screen, "Command18");
+        QVERIFY(!isShown(screen, "Frame5") && barIs(screen, true));
+        QCOMPARE(textOf(screen, "Label14"), QString());
+    }
+
+    // Leaving the panel ends a test before its next wait.
+    void exitEndsARunningTest() {
+        CountingPump pump;
+        RecordedSleeps sleeps;
+        auto *screen = openScreen(pump, ERRORS32::English, {"Command29", "Command31"});
+        pump.at(500, [&] { press(screen, "Command18"); });
+        press(screen, "Command9");
+        QCOMPARE(pump.passes(), qint64(500));
+        QVERIFY(sleeps.calls.empty() && !isShown(screen, "Frame5"));
+        QCOMPARE(textOf(screen, "Label14"), QString());
+    }
+
+    void baseTimingKeepsItsCaptionUntilReload() {
+        CountingPump pump;
+        auto *screen = openScreen(pump, ERRORS32::English, {"Command29", "Command31", "Command34"});
+        QCOMPARE(textOf(screen, "Command34"), QStringLiteral("Disable Base Timing Mode"));
+        press(screen, "Command18");
+        press(screen, "Command31");
+        QCOMPARE(textOf(screen, "Command34"), QStringLiteral("Disable Base Timing Mode"));
+        press(screen, "Command34");
+        QCOMPARE(textOf(screen, "Command34"), QStringLiteral("Activate Base Timing Mode"));
+        press(screen, "Command34");
+        press(screen, "Command18");
+        press(screen, "Command3");
         flushDeletes();
-        QVERIFY(!loaded("Form45"));
+        screen = openScreen(pump, ERRORS32::English, {"Command29", "Command31"});
+        QCOMPARE(textOf(screen, "Command34"), QStringLiteral("Activate Base Timing Mode"));
     }
 };
 
