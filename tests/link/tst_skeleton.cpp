@@ -52,9 +52,6 @@ private slots:
         QTest::newRow("Mercury DFI") << "dfi"
                                      << "Form46"
                                      << "Mercury Dfi 135/150 1998-2000";
-        QTest::newRow("Yamaha") << "yamob"
-                                << "Form5"
-                                << "Yamaha Outboard";
         QTest::newRow("GM Delphi") << "gm2"
                                    << "Form45"
                                    << "GM Delco";
@@ -84,8 +81,6 @@ private slots:
         QTest::addColumn<int>("steps");
         QTest::newRow("25 steps") << "gm2"
                                   << "Form45" << 25;
-        QTest::newRow("50 steps") << "yamob"
-                                  << "Form5" << 50;
     }
     void progressBarGrowsOneStepPerWait() {
         QFETCH(QString, item);

@@ -1,15 +1,229 @@
 #include "engines/yamaha/yamaha_screen.h"
 
+#include "app/errors32.h"
+#include "engines/yamaha/yamaha_tables.h"
 #include "link/bar_orders.h"
-#include "link/skeleton_screen.h"
+#include "ui/controls.h"
+#include "ui/pointer.h"
+#include "ui/twips.h"
 
-LoadedWindow *createYamahaScreen() {
+using namespace yamaha;
+
+namespace {
+
+constexpr int kShortPause = 2;
+
+unitlink::ScreenSetup yamahaSetup() {
     unitlink::ScreenSetup setup;
     setup.formName = QStringLiteral("Form5");
-    setup.windowCaption = QStringLiteral("Yamaha");
-    setup.unitName = QStringLiteral("Yamaha Outboard");
-    setup.connectSteps = 50;
+    setup.windowCaption = QString::fromUtf8(kWindowCaption);
+    setup.unitName = QString::fromUtf8(kUnitName);
+    setup.connectSteps = kProgressSteps;
     setup.seventh = unitlink::ScreenSetup::Seventh::None;
     setup.barOrder = unitlink::kYamahaBar;
-    return new unitlink::SkeletonScreen(setup);
+    // The MessagePanel only hides here; no message follows a disabled ButtonBar.
+    setup.messageExitEnablesBar = false;
+    return setup;
+}
+
+void placeIn(QWidget *widget, const QRect &twips) {
+    ui::place(widget, twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+// The engine-hours panel, in twips.
+constexpr int kHoursLeft = 240;
+constexpr int kHoursTop = 840;
+constexpr int kHoursPitch = 390;
+constexpr int kHoursHeight = 285;
+constexpr int kBandWidth = 2280;
+constexpr int kHoursValueWidth = 2400;
+
+} // namespace
+
+LoadedWindow *createYamahaScreen() {
+    return new YamahaScreen;
+}
+
+YamahaScreen::YamahaScreen() : EngineScreen(yamahaSetup()) {
+    ActiveFaultCount = 0;
+    buildHoursPanel();
+    buildUnshownPanels();
+    identificationPanel->setTitle(unitlink::bilingual(kIdentificationCaption));
+
+    connect(engineInfoButton, &QPushButton::clicked, this, [this] { showEngineInfo(); });
+    connect(diagnosisButton, &QPushButton::clicked, this, [this] { diagnose(); });
+    connect(eraseFaultsButton, &QPushButton::clicked, this, [this] { eraseFaults(); });
+
+    // Connect is usable from the start; the window shows with the focus on Exit.
+    finishLoad();
+}
+
+void YamahaScreen::buildHoursPanel() {
+    hoursPanel = ui::frame(QStringLiteral("Frame9"), QString::fromUtf8(kHoursPanelCaption), this);
+    placeIn(hoursPanel, kPanelArea);
+    ecmLabel = ui::label(QStringLiteral("Label38"), QString(), hoursPanel);
+    ui::place(ecmLabel, kHoursLeft, 360, kEcmWideWidth, kHoursHeight);
+    modelLabel = ui::label(QStringLiteral("Label41"), QString(), hoursPanel);
+    ui::place(modelLabel, kHoursLeft + kEcmNarrowWidth + 120, 360, 2280, kHoursHeight);
+    modelLabel->hide();
+    for (int i = 0; i < 5; ++i) {
+        const int top = kHoursTop + i * kHoursPitch;
+        const QString caption = i < int(kSpeedBands.size())
+                                    ? QString::fromUtf8(kSpeedBands[i].caption)
+                                    : ERRORS32::CapTotalHours;
+        hoursCaptions[i] =
+            ui::label(i < 4 ? QStringLiteral("Label%1").arg(30 + i) : QStringLiteral("Label39"),
+                      caption, hoursPanel);
+        ui::place(hoursCaptions[i], kHoursLeft, top, kBandWidth, kHoursHeight);
+        hoursValues[i] =
+            ui::label(i < 4 ? QStringLiteral("Label%1").arg(34 + i) : QStringLiteral("Label40"),
+                      QString(), hoursPanel);
+        ui::place(hoursValues[i], kHoursLeft + kBandWidth + 120, top, kHoursValueWidth,
+                  kHoursHeight);
+    }
+    hoursExitButton =
+        new ui::CommandButton(QStringLiteral("Command21"), ERRORS32::CapExit, hoursPanel);
+    ui::place(hoursExitButton, 3480, 3600, 1440, 420);
+    hoursPanel->hide();
+
+    connect(hoursExitButton, &QPushButton::clicked, this, [this] {
+        closeHoursPanel();
+        focusExit();
+    });
+}
+
+void YamahaScreen::buildUnshownPanels() {
+    helpPanel = ui::frame(QStringLiteral("Frame8"), ERRORS32::CapHelp, this);
+    placeIn(helpPanel, kPanelArea);
+    auto *helpLabel =
+        ui::label(QStringLiteral("Label29"), ERRORS32::MsgSupplyVoltageHelp, helpPanel);
+    helpLabel->setWordWrap(true);
+    ui::place(helpLabel, 240, 360, 4650, 3000);
+    auto *helpExit =
+        new ui::CommandButton(QStringLiteral("Command16"), ERRORS32::CapExit, helpPanel);
+    ui::place(helpExit, 3480, 3600, 1440, 420);
+    helpPanel->hide();
+
+    vehiclePanel = ui::frame(QStringLiteral("Frame4"), ERRORS32::CapVehicleData, this);
+    placeIn(vehiclePanel, kPanelArea);
+    const QString captions[2] = {ERRORS32::CapOwner, ERRORS32::CapPlates};
+    for (int i = 0; i < 4; ++i) {
+        const int top = 360 + i * 840;
+        auto *box = new ui::TextBox(QStringLiteral("Text%1").arg(i + 1), vehiclePanel);
+        ui::place(box, 240, top + 315, 4650, 360);
+        if (i < 2) {
+            auto *caption =
+                ui::label(QStringLiteral("Label%1").arg(2 + i), captions[i], vehiclePanel);
+            ui::place(caption, 240, top, 4650, 285);
+            caption->setBuddy(box);
+        }
+    }
+    vehiclePanel->hide();
+}
+
+bool YamahaScreen::barHeldByPanel() const {
+    return !exitButton->isEnabled();
+}
+
+void YamahaScreen::closeHoursPanel() {
+    hoursPanel->hide();
+    ui::place(ecmLabel, kHoursLeft, 360, kEcmWideWidth, kHoursHeight);
+    modelLabel->clear();
+    modelLabel->hide();
+    for (QLabel *value : hoursValues)
+        value->clear();
+}
+
+void YamahaScreen::runConnectStep(int step) {
+    if (connectStepCheck)
+        connectStepCheck(step);
+}
+
+void YamahaScreen::connectToUnit() {
+    // A reading under way gives way to Connect.
+    beginExchange();
+    const int run = ++connectRuns_;
+    resultList->clear();
+    ActiveFaultCount = 0;
+    identificationList->clear();
+    if (!ShowProgress())
+        return;
+    // A Connect pressed during this one has already done the whole sequence.
+    if (run != connectRuns_)
+        return;
+    // A failure of the link after the progress ends on the no-communication message.
+    try {
+        runConnectStep(3);
+        ActiveFaultCount = 1;
+        runConnectStep(4);
+        for (const char *line : kIdentificationLines)
+            identificationList->addItem(QString::fromUtf8(line));
+        runConnectStep(5);
+        // A panel opened meanwhile keeps the ButtonBar until it closes.
+        const bool enable = !barHeldByPanel();
+        for (auto *button : {engineInfoButton, diagnosisButton, actuatorsButton, eraseFaultsButton,
+                             liveDataButton})
+            button->setEnabled(enable || button->isEnabled());
+        runConnectStep(6);
+        ui::setArrow();
+        progressPanel->hide();
+    } catch (...) {
+        ShowNoCommunication();
+    }
+}
+
+void YamahaScreen::showEngineInfo() {
+    const int ticket = beginExchange();
+    if (!exchangeProgress(ticket))
+        return;
+    // A panel opened meanwhile keeps its place; the hours wait for the next press.
+    if (barHeldByPanel()) {
+        ui::setArrow();
+        progressPanel->hide();
+        return;
+    }
+    for (int i = 0; i < int(kSpeedBands.size()); ++i)
+        hoursValues[i]->setText(QString::fromUtf8(kSpeedBands[i].hours) + QLatin1Char(' ') +
+                                ERRORS32::CapHours);
+    hoursValues[4]->setText(QString::fromUtf8(kTotalHours) + QLatin1Char(' ') + ERRORS32::CapHours);
+    ecmLabel->setText(QString::fromUtf8(kEcmNumber));
+    ui::place(ecmLabel, kHoursLeft, 360, kEcmNarrowWidth, kHoursHeight);
+    modelLabel->setText(QString::fromUtf8(kModel));
+    modelLabel->show();
+    // The ButtonBar stays usable beside this panel.
+    openPanel(hoursPanel, hoursExitButton, false);
+    ui::setArrow();
+    progressPanel->hide();
+}
+
+void YamahaScreen::diagnose() {
+    const int ticket = beginExchange();
+    resultList->clear();
+    if (!exchangeProgress(ticket) || !exchangeWait(ticket, kShortPause))
+        return;
+    if (ActiveFaultCount >= 1) {
+        resultList->addItem(ERRORS32::MsgFaultsDetected + QString::number(ActiveFaultCount));
+        resultList->addItem(QStringLiteral(" "));
+        resultList->addItem(ERRORS32::MsgFaultCode + unitlink::bilingual(kFaultCodeLine));
+        for (const unitlink::BilingualText &line : kFaultLines)
+            resultList->addItem(unitlink::bilingual(line));
+        ui::setArrow();
+        progressPanel->hide();
+        return;
+    }
+    ui::setArrow();
+    progressPanel->hide();
+    resultList->clear();
+    showMessage(ERRORS32::MsgNoFaults);
+}
+
+void YamahaScreen::eraseFaults() {
+    ActiveFaultCount = 0;
+    const int ticket = beginExchange();
+    if (!exchangeProgress(ticket))
+        return;
+    ui::setArrow();
+    progressPanel->hide();
+    resultList->clear();
+    showMessage(ERRORS32::MsgFaultsErased);
 }

@@ -1,6 +1,61 @@
 #pragma once
 
+#include "link/engine_screen.h"
+
+#include <array>
+#include <functional>
+
 class LoadedWindow;
+class QLabel;
 
 // Loads the Yamaha screen (Form5).
 LoadedWindow *createYamahaScreen();
+
+// The Yamaha outboard screen: Connect lists the identification lines,
+// Engine Info shows the engine's hours by speed band beside the ButtonBar
+// (which stays usable), Diagnosis lists the one stored fault and Erase
+// Faults clears it until the next Connect.
+class YamahaScreen : public unitlink::EngineScreen {
+    Q_OBJECT
+public:
+    YamahaScreen();
+
+    // Faults the simulated unit holds: 0 at load, while Connect runs and
+    // after an erase, 1 after every Connect.
+    qint16 ActiveFaultCount = 0;
+
+    // Runs before each step of Connect that follows the progress display
+    // (3 to 6); whatever it throws ends Connect on the no-communication
+    // message. Empty: the link never fails.
+    std::function<void(int step)> connectStepCheck;
+
+    // The engine-hours panel.
+    QGroupBox *hoursPanel;
+    QLabel *ecmLabel;
+    QLabel *modelLabel;
+    std::array<QLabel *, 5> hoursCaptions{}; // four speed bands, then the total
+    std::array<QLabel *, 5> hoursValues{};
+    ui::CommandButton *hoursExitButton;
+
+    // Panels that no button of this screen shows.
+    QGroupBox *helpPanel;
+    QGroupBox *vehiclePanel;
+
+    // A function panel has disabled the ButtonBar and holds it until it closes.
+    bool barHeldByPanel() const;
+    // Hides the engine-hours panel and empties what it showed.
+    void closeHoursPanel();
+
+protected:
+    void connectToUnit() override;
+
+private:
+    void buildHoursPanel();
+    void buildUnshownPanels();
+    void runConnectStep(int step);
+    void showEngineInfo();
+    void diagnose();
+    void eraseFaults();
+
+    int connectRuns_ = 0;
+};
