@@ -133,6 +133,22 @@ private slots:
         press(screen, "Command30");
         QCOMPARE(listTexts(screen, "List1"), faultLines(ERRORS32::English));
     }
+
+    void aPanelOpenedDuringAnExchangeKeepsTheBar_data() {
+        QTest::addColumn<QString>("exchange");
+        QTest::newRow("Connect") << "Command29";
+        QTest::newRow("Diagnosis") << "Command30";
+    }
+    void aPanelOpenedDuringAnExchangeKeepsTheBar() {
+        QFETCH(QString, exchange);
+        CountingPump pump;
+        auto *screen = openScreen(pump, ERRORS32::English, {"Command29"});
+        pump.at(1000, [&] { press(screen, "Command24"); });
+        press(screen, exchange);
+        QVERIFY(isShown(screen, "Frame10") && barIs(screen, false));
+        press(screen, "Command14");
+        QVERIFY(barIs(screen, true));
+    }
 };
 
 TIDEWELL_TEST_MAIN(FichtFaultsTest)
