@@ -1,6 +1,8 @@
 #include "engines/yamaha/yamaha_screen.h"
 
 #include "app/errors32.h"
+#include "engines/yamaha/yamaha_actuators.h"
+#include "engines/yamaha/yamaha_live.h"
 #include "engines/yamaha/yamaha_tables.h"
 #include "link/bar_orders.h"
 #include "ui/controls.h"
@@ -48,11 +50,15 @@ YamahaScreen::YamahaScreen() : EngineScreen(yamahaSetup()) {
     ActiveFaultCount = 0;
     buildHoursPanel();
     buildUnshownPanels();
+    livePanel = new YamahaLivePanel(this);
+    actuators = new YamahaActuators(this);
     identificationPanel->setTitle(unitlink::bilingual(kIdentificationCaption));
 
     connect(engineInfoButton, &QPushButton::clicked, this, [this] { showEngineInfo(); });
     connect(diagnosisButton, &QPushButton::clicked, this, [this] { diagnose(); });
     connect(eraseFaultsButton, &QPushButton::clicked, this, [this] { eraseFaults(); });
+    connect(liveDataButton, &QPushButton::clicked, livePanel, [this] { livePanel->open(); });
+    connect(actuatorsButton, &QPushButton::clicked, actuators, [this] { actuators->open(); });
 
     // Connect is usable from the start; the window shows with the focus on Exit.
     finishLoad();

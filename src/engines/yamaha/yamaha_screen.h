@@ -7,6 +7,8 @@
 
 class LoadedWindow;
 class QLabel;
+class YamahaActuators;
+class YamahaLivePanel;
 
 // Loads the Yamaha screen (Form5).
 LoadedWindow *createYamahaScreen();
@@ -14,7 +16,8 @@ LoadedWindow *createYamahaScreen();
 // The Yamaha outboard screen: Connect lists the identification lines,
 // Engine Info shows the engine's hours by speed band beside the ButtonBar
 // (which stays usable), Diagnosis lists the one stored fault and Erase
-// Faults clears it until the next Connect.
+// Faults clears it until the next Connect. Live Data and the actuator tests
+// are panels of their own that hold the ButtonBar disabled while open.
 class YamahaScreen : public unitlink::EngineScreen {
     Q_OBJECT
 public:
@@ -40,6 +43,9 @@ public:
     // Panels that no button of this screen shows.
     QGroupBox *helpPanel;
     QGroupBox *vehiclePanel;
+
+    YamahaLivePanel *livePanel;
+    YamahaActuators *actuators;
 
     // A function panel has disabled the ButtonBar and holds it until it closes.
     bool barHeldByPanel() const;

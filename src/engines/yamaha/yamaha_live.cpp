@@ -1,0 +1,105 @@
+#include "engines/yamaha/yamaha_live.h"
+
+#include "app/errors32.h"
+#include "engines/yamaha/yamaha_screen.h"
+#include "engines/yamaha/yamaha_tables.h"
+#include "ui/controls.h"
+#include "ui/twips.h"
+
+using namespace yamaha;
+using unitlink::EngineScreen;
+
+namespace {
+
+constexpr int kTop = 360;
+constexpr int kPitch = 345;
+constexpr int kHeight = 285;
+constexpr int kNameLeft = 240;
+constexpr int kNameWidth = 3600;
+constexpr int kValueLeft = 3960;
+constexpr int kValueWidth = 1440;
+
+QString nameOf(const LiveName &name) {
+    using Source = LiveName::Source;
+    const QString suffix = QString::fromUtf8(name.text);
+    switch (name.source) {
+    case Source::Fixed:
+        return suffix;
+    case Source::IntakeTemp:
+        return ERRORS32::CapIntakeTemp + suffix;
+    case Source::EngineTemp:
+        return ERRORS32::CapEngineTemp + suffix;
+    case Source::ThrottleVolt:
+        return ERRORS32::CapThrottleVolt + suffix;
+    case Source::SteppingMotor:
+        return ERRORS32::CapSteppingMotor + suffix;
+    case Source::ThrottleSwitch:
+        return ERRORS32::CapThrottleSwitch + suffix;
+    }
+    return suffix;
+}
+
+} // namespace
+
+YamahaLivePanel::YamahaLivePanel(YamahaScreen *screen) : QObject(screen), screen_(screen) {
+    setObjectName(QStringLiteral("YamahaLivePanel"));
+    const QRect area = EngineScreen::kWidePanelArea;
+    panel = ui::frame(QStringLiteral("Frame6"), ERRORS32::CapLiveData, screen);
+    ui::place(panel, area.x(), area.y(), area.width(), area.height());
+    for (int i = 0; i < int(kLiveNames.size()); ++i) {
+        const int top = kTop + i * kPitch;
+        names[i] =
+            ui::label(ui::indexedName(QStringLiteral("Label20"), i), nameOf(kLiveNames[i]), panel);
+        ui::place(names[i], kNameLeft, top, kNameWidth, kHeight);
+        values[i] = ui::label(ui::indexedName(QStringLiteral("Label21"), i), QString(), panel);
+        ui::place(values[i], kValueLeft, top, kValueWidth, kHeight);
+    }
+    tickBar = ui::label(QStringLiteral("Label8"), QString(), panel);
+    tickBar->setWrapAnywhere(true);
+    ui::place(tickBar, kNameLeft, 3600, 9600, 570);
+
+    startButton =
+        new ui::CommandButton(QStringLiteral("Command13"), ERRORS32::CapConnectWithEcm, panel);
+    ui::place(startButton, 5520, 4320, 2640, 420);
+    exitButton = new ui::CommandButton(QStringLiteral("Command12"), ERRORS32::CapExit, panel);
+    ui::place(exitButton, 8400, 4320, 1440, 420);
+    panel->hide();
+
+    connect(startButton, &QPushButton::clicked, this, [this] { run(); });
+    connect(exitButton, &QPushButton::clicked, this, [this] { exitPanel(); });
+}
+
+void YamahaLivePanel::open() {
+    screen_->closeHoursPanel();
+    screen_->openPanel(panel, exitButton);
+}
+
+void YamahaLivePanel::run() {
+    int tick = 0;
+    screen_->runLive(
+        [this, &tick] {
+            // After the last tick of a pass the bar starts again.
+            if (++tick > kLiveTicks) {
+                tick = 1;
+                tickBar->clear();
+            }
+            for (int i = 0; i < int(kLiveNames.size()); ++i)
+                if (kLiveNames[i].value)
+                    values[i]->setText(QString::fromUtf8(kLiveNames[i].value));
+            values[kIntakeCelsius]->setText(
+                QString::number(readingAt(kIntakeCelsiusReading, tick)));
+            values[kIntakeFahrenheit]->setText(
+                QString::number(readingAt(kIntakeFahrenheitReading, tick)));
+            tickBar->setText(tickBar->text() + QLatin1Char('I'));
+        },
+        kTickWait);
+}
+
+void YamahaLivePanel::exitPanel() {
+    if (screen_->requestLiveStop())
+        return;
+    screen_->closePanel(panel);
+    for (QLabel *value : values)
+        value->clear();
+    tickBar->clear();
+}
