@@ -28,30 +28,12 @@ inline constexpr qint64 kProgress = 25 * 10001;
 // buttons in turn; the pump starts counting afresh afterwards.
 inline DfiScreen *openScreen(CountingPump &pump, int language,
                              std::initializer_list<const char *> presses = {}) {
-    useLanguage(language);
-    chooseMenu(QStringLiteral("dfi"));
-    auto *screen = qobject_cast<DfiScreen *>(loaded(QStringLiteral("Form46")));
-    if (screen)
-        for (const char *name : presses)
-            press(screen, QString::fromLatin1(name));
-    pump.reset();
-    return screen;
+    return openScreenFromMenu<DfiScreen>(pump, QStringLiteral("dfi"), QStringLiteral("Form46"),
+                                         language, presses);
 }
 
 inline bool barIs(QWidget *screen, bool enabled) {
-    for (const QString &name : kBarNames)
-        if (isEnabled(screen, name) != enabled)
-            return false;
-    return true;
-}
-
-// Clicks an option on its round indicator, as the user does.
-inline void chooseOption(QWidget *screen, const QString &name) {
-    auto *option = find<QRadioButton>(screen, name);
-    QVERIFY(option);
-    const int middle = option->height() / 2;
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(middle, middle));
-    QVERIFY(option->isChecked());
+    return allEnabledAre(screen, kBarNames, enabled);
 }
 
 // The cells of a grid's column, from row `from` to row `to`.

@@ -24,28 +24,13 @@ inline constexpr qint64 kProgress = 50 * 10001;
 // buttons in turn; the pump starts counting afresh afterwards.
 inline FichtScreen *openScreen(CountingPump &pump, int language,
                                std::initializer_list<const char *> presses = {}) {
-    useLanguage(language);
-    chooseMenu(QStringLiteral("fitob"));
-    auto *screen = qobject_cast<FichtScreen *>(loaded(QStringLiteral("Form44")));
-    if (screen)
-        for (const char *name : presses)
-            press(screen, QString::fromLatin1(name));
-    pump.reset();
-    return screen;
+    return openScreenFromMenu<FichtScreen>(pump, QStringLiteral("fitob"), QStringLiteral("Form44"),
+                                           language, presses);
 }
 
 // True when every button of the ButtonBar is enabled (or every one disabled).
 inline bool barIs(QWidget *screen, bool enabled) {
-    for (const QString &name : kBarNames)
-        if (isEnabled(screen, name) != enabled)
-            return false;
-    return true;
-}
-
-inline void addLanguageRows() {
-    QTest::addColumn<int>("language");
-    for (int language = 1; language <= 8; ++language)
-        QTest::newRow(kLanguageNames[language - 1]) << language;
+    return allEnabledAre(screen, kBarNames, enabled);
 }
 
 // The identification values, in table order.

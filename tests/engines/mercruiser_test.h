@@ -26,31 +26,13 @@ inline constexpr qint64 kProgress = 25 * 10001;
 // buttons in turn; the pump starts counting afresh afterwards.
 inline MercruiserScreen *openScreen(CountingPump &pump, int language,
                                     std::initializer_list<const char *> presses = {}) {
-    useLanguage(language);
-    chooseMenu(QStringLiteral("ep2"));
-    auto *screen = qobject_cast<MercruiserScreen *>(loaded(QStringLiteral("Form47")));
-    if (screen)
-        for (const char *name : presses)
-            press(screen, QString::fromLatin1(name));
-    pump.reset();
-    return screen;
+    return openScreenFromMenu<MercruiserScreen>(pump, QStringLiteral("ep2"),
+                                                QStringLiteral("Form47"), language, presses);
 }
 
 // True when every button of the ButtonBar is enabled (or every one disabled).
 inline bool barIs(QWidget *screen, bool enabled) {
-    for (const QString &name : kBarNames)
-        if (isEnabled(screen, name) != enabled)
-            return false;
-    return true;
-}
-
-// Clicks an option on its round indicator, as the user does.
-inline void chooseOption(QWidget *screen, const QString &name) {
-    auto *option = find<QRadioButton>(screen, name);
-    QVERIFY(option);
-    const int middle = option->height() / 2;
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(middle, middle));
-    QVERIFY(option->isChecked());
+    return allEnabledAre(screen, kBarNames, enabled);
 }
 
 inline bool isChecked(QWidget *screen, const QString &name) {
@@ -63,12 +45,6 @@ inline void readInfo(QWidget *screen, int option) {
     press(screen, "Command20");
     chooseOption(screen, ui::indexedName("Option1", option));
     press(screen, "Command21");
-}
-
-inline void addLanguageRows() {
-    QTest::addColumn<int>("language");
-    for (int language = 1; language <= 8; ++language)
-        QTest::newRow(kLanguageNames[language - 1]) << language;
 }
 
 } // namespace mercruisertest

@@ -26,28 +26,13 @@ inline const QString kBlank = QStringLiteral(" ");
 // buttons in turn; the pump starts counting afresh afterwards.
 inline YamahaScreen *openScreen(CountingPump &pump, int language,
                                 std::initializer_list<const char *> presses = {}) {
-    useLanguage(language);
-    chooseMenu(QStringLiteral("yamob"));
-    auto *screen = qobject_cast<YamahaScreen *>(loaded(QStringLiteral("Form5")));
-    if (screen)
-        for (const char *name : presses)
-            press(screen, QString::fromLatin1(name));
-    pump.reset();
-    return screen;
+    return openScreenFromMenu<YamahaScreen>(pump, QStringLiteral("yamob"), QStringLiteral("Form5"),
+                                            language, presses);
 }
 
 // True when every button of the ButtonBar is enabled (or every one disabled).
 inline bool barIs(QWidget *screen, bool enabled) {
-    for (const QString &name : kBarNames)
-        if (isEnabled(screen, name) != enabled)
-            return false;
-    return true;
-}
-
-inline void addLanguageRows() {
-    QTest::addColumn<int>("language");
-    for (int language = 1; language <= 8; ++language)
-        QTest::newRow(kLanguageNames[language - 1]) << language;
+    return allEnabledAre(screen, kBarNames, enabled);
 }
 
 } // namespace yamahatest

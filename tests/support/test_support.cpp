@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
+#include <QRadioButton>
 
 namespace testing {
 
@@ -162,6 +163,27 @@ bool isShown(QWidget *window, const QString &name) {
 QString focusName(QWidget *window) {
     QWidget *focus = window ? window->focusWidget() : nullptr;
     return focus ? focus->objectName() : QString();
+}
+
+bool allEnabledAre(QWidget *window, const QStringList &names, bool enabled) {
+    for (const QString &name : names)
+        if (isEnabled(window, name) != enabled)
+            return false;
+    return true;
+}
+
+void chooseOption(QWidget *window, const QString &name) {
+    auto *option = find<QRadioButton>(window, name);
+    QVERIFY(option);
+    const int middle = option->height() / 2;
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(middle, middle));
+    QVERIFY(option->isChecked());
+}
+
+void addLanguageRows() {
+    QTest::addColumn<int>("language");
+    for (int language = 1; language <= 8; ++language)
+        QTest::newRow(kLanguageNames[language - 1]) << language;
 }
 
 void useLanguage(int language) {

@@ -99,10 +99,35 @@ bool isEnabled(QWidget *window, const QString &name);
 bool isShown(QWidget *window, const QString &name); // visible to the user
 QString focusName(QWidget *window);                 // object name of the focus control
 
-inline const char *const kLanguageNames[8] = {"Spanish", "English",    "French",  "Italian",
-                                              "German",  "Portuguese", "Finnish", "Swedish"};
 // Sets LanguageCode and refills the catalogue, as the settings panel does.
 void useLanguage(int language);
+
+// Loads an engine screen from its menu item with the language chosen, then
+// presses the buttons in turn; the pump starts counting afresh afterwards.
+template <typename Screen>
+Screen *openScreenFromMenu(CountingPump &pump, const QString &menuItem, const QString &form,
+                           int language, std::initializer_list<const char *> presses) {
+    useLanguage(language);
+    chooseMenu(menuItem);
+    auto *screen = qobject_cast<Screen *>(loaded(form));
+    if (screen)
+        for (const char *name : presses)
+            press(screen, QString::fromLatin1(name));
+    pump.reset();
+    return screen;
+}
+
+// True when every named control is enabled (or every one disabled).
+bool allEnabledAre(QWidget *window, const QStringList &names, bool enabled);
+
+// Clicks an option on its round indicator, as the user does.
+void chooseOption(QWidget *window, const QString &name);
+
+// One data row per language, in a column "language".
+void addLanguageRows();
+
+inline const char *const kLanguageNames[8] = {"Spanish", "English",    "French",  "Italian",
+                                              "German",  "Portuguese", "Finnish", "Swedish"};
 
 // Sets up the test process: offscreen, fixed locale, program windows registered.
 void initTestProcess();
