@@ -3,8 +3,8 @@
 #include "app/errors32.h"
 #include "engines/delphi/delphi_screen.h"
 #include "engines/delphi/delphi_tables.h"
+#include "link/timed_bar.h"
 #include "ui/controls.h"
-#include "ui/pump.h"
 #include "ui/twips.h"
 
 using namespace delphi;
@@ -70,21 +70,8 @@ void DelphiActuators::runTest() {
     };
     resultLine->clear();
     ui::focusIfReachable(exitButton);
-    if (!wait(kTestFirstWait))
+    if (!unitlink::runTimedBar(resultLine, Qt::AlignLeft | Qt::AlignTop, wait))
         return;
-    resultLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    resultLine->setText(QString(kTestFirstBar, QLatin1Char('I')));
-    if (!wait(kTestShortWait))
-        return;
-    ui::Sleep(kTestFirstPause);
-    for (int group = 0; group < kTestGroups; ++group) {
-        if (!wait(kTestShortWait))
-            return;
-        resultLine->setText(resultLine->text() + QString(kTestGroupBar, QLatin1Char('I')));
-        if (!wait(kTestShortWait))
-            return;
-        ui::Sleep(kTestGroupPause);
-    }
     resultLine->setAlignment(Qt::AlignCenter);
     resultLine->setText(ERRORS32::MsgEndProcess);
     exitButton->setText(ERRORS32::CapExit);

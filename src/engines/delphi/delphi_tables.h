@@ -72,13 +72,6 @@ struct OutputTest {
     const char *caption;
 };
 extern const std::array<OutputTest, 8> kOutputTests;
-inline constexpr int kTestFirstWait = 1000;
-inline constexpr int kTestShortWait = 5;
-inline constexpr int kTestFirstBar = 6;
-inline constexpr int kTestFirstPause = 300; // ms
-inline constexpr int kTestGroups = 15;
-inline constexpr int kTestGroupBar = 5;
-inline constexpr int kTestGroupPause = 200; // ms
 inline constexpr const char *kActivateBaseTiming = "Activate Base Timing Mode";
 inline constexpr const char *kDisableBaseTiming = "Disable Base Timing Mode";
 

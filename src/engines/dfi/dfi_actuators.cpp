@@ -3,6 +3,7 @@
 #include "app/errors32.h"
 #include "engines/dfi/dfi_actuator_tables.h"
 #include "link/engine_screen.h"
+#include "link/timed_bar.h"
 #include "ui/controls.h"
 #include "ui/pointer.h"
 #include "ui/pump.h"
@@ -15,15 +16,6 @@ using unitlink::EngineScreen;
 
 namespace {
 
-// The timed runs: a first wait and pause, then groups of bars, each between
-// two short waits and followed by a pause.
-constexpr int kTimedFirstWait = 1000;
-constexpr int kTimedShortWait = 5;
-constexpr int kTimedFirstPause = 300; // ms
-constexpr int kTimedGroups = 15;
-constexpr int kTimedGroupPause = 200; // ms
-const QString kTimedFirstBar = QStringLiteral("IIIIII");
-const QString kTimedGroupBar = QStringLiteral("IIIII");
 // The cylinder tests: bars of two, each followed by a short wait and a pause.
 constexpr int kCylinderBars = 50;
 constexpr int kCylinderWait = 5;
@@ -207,21 +199,9 @@ void DfiActuators::runTimedTest() {
     okButton->setEnabled(false);
     exitButton->setEnabled(false);
 
-    if (!runWait(kTimedFirstWait, run))
+    if (!unitlink::runTimedBar(runLabel, kLeft,
+                               [this, run](int limit) { return runWait(limit, run); }))
         return;
-    runLabel->setAlignment(kLeft);
-    runLabel->setText(kTimedFirstBar);
-    if (!runWait(kTimedShortWait, run))
-        return;
-    ui::Sleep(kTimedFirstPause);
-    for (int group = 0; group < kTimedGroups; ++group) {
-        if (!runWait(kTimedShortWait, run))
-            return;
-        runLabel->setText(runLabel->text() + kTimedGroupBar);
-        if (!runWait(kTimedShortWait, run))
-            return;
-        ui::Sleep(kTimedGroupPause);
-    }
     runLabel->setAlignment(kCentred);
     runLabel->setText(ERRORS32::MsgEndProcess);
     ui::setArrow();

@@ -2,6 +2,7 @@
 
 #include "app/errors32.h"
 #include "link/engine_screen.h"
+#include "link/timed_bar.h"
 #include "ui/controls.h"
 #include "ui/picture.h"
 #include "ui/pointer.h"
@@ -22,15 +23,6 @@ using unitlink::EngineScreen;
 
 namespace {
 
-// The timed tests (fuel pump, buzzer): a first wait and pause, then groups
-// of bars, each between two short waits and followed by a pause.
-constexpr int kTimedFirstWait = 1000;
-constexpr int kTimedShortWait = 5;
-constexpr int kTimedFirstPause = 300; // ms
-constexpr int kTimedGroups = 15;
-constexpr int kTimedGroupPause = 200; // ms
-const QString kTimedFirstBar = QStringLiteral("IIIIII");
-const QString kTimedGroupBar = QStringLiteral("IIIII");
 // The cylinder tests: bars of two, each after a short wait and a pause.
 constexpr int kCylinderBars = 50;
 constexpr int kCylinderWait = 5;
@@ -414,21 +406,9 @@ void MercruiserActuators::runTimedTest() {
     startButton_->setEnabled(false);
     exitButton_->setEnabled(false);
 
-    if (!runWait(kTimedFirstWait, run))
+    if (!unitlink::runTimedBar(progressLabel_, kLeft,
+                               [this, run](int limit) { return runWait(limit, run); }))
         return;
-    progressLabel_->setAlignment(kLeft);
-    progressLabel_->setText(kTimedFirstBar);
-    if (!runWait(kTimedShortWait, run))
-        return;
-    ui::Sleep(kTimedFirstPause);
-    for (int group = 0; group < kTimedGroups; ++group) {
-        if (!runWait(kTimedShortWait, run))
-            return;
-        progressLabel_->setText(progressLabel_->text() + kTimedGroupBar);
-        if (!runWait(kTimedShortWait, run))
-            return;
-        ui::Sleep(kTimedGroupPause);
-    }
     progressLabel_->setAlignment(kCentred);
     progressLabel_->setText(ERRORS32::MsgEndProcess);
     ui::setArrow();
