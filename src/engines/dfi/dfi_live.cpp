@@ -16,7 +16,7 @@ DfiLivePanel::DfiLivePanel(EngineScreen *screen)
     : LiveGridPanel(screen, QString::fromUtf8(dfi::kLiveCaption),
                     QString::fromUtf8(dfi::kLiveStartCaption)) {
     connect(startButton, &QPushButton::clicked, this, [this] { run(); });
-    connect(exitButton, &QPushButton::clicked, this, [this] { exitPanel(); });
+    connect(exitButton, &QPushButton::clicked, this, [this] { stopOrClose(); });
 
     // Another function of the bar, or leaving the screen, ends a run: it is
     // suspended under the handler of that button, and no tick follows.
@@ -59,26 +59,10 @@ void DfiLivePanel::writeValues(int tick, bool leftBlock) {
 }
 
 void DfiLivePanel::run() {
-    int tick = 0;
-    screen_->runLive(
-        [this, &tick] {
-            // After the last tick of a cycle the bar starts again.
-            if (++tick > dfi::kLiveTicks) {
-                tick = 1;
-                stepLabel->clear();
-            }
-            writeValues(tick, true);
-            stepLabel->setText(stepLabel->text() + QLatin1Char('I'));
-            writeValues(tick, false);
-            stepLabel->setText(stepLabel->text() + QLatin1Char('I'));
-        },
-        kTickWait);
-}
-
-void DfiLivePanel::exitPanel() {
-    if (screen_->requestLiveStop())
-        return;
-    hide();
-    grid->clearCells();
-    screen_->closePanel(this);
+    runCycles(dfi::kLiveTicks, kTickWait, [this](int tick) {
+        writeValues(tick, true);
+        stepLabel->setText(stepLabel->text() + QLatin1Char('I'));
+        writeValues(tick, false);
+        stepLabel->setText(stepLabel->text() + QLatin1Char('I'));
+    });
 }

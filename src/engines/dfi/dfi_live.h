@@ -17,6 +17,5 @@ public:
 
 private:
     void run();
-    void exitPanel();
     void writeValues(int tick, bool leftBlock);
 };

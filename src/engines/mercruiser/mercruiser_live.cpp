@@ -17,7 +17,7 @@ MercruiserLivePanel::MercruiserLivePanel(EngineScreen *screen)
     : LiveGridPanel(screen, QStringLiteral("Live Data"), ERRORS32::CapReadData) {
     readButton = startButton;
     connect(readButton, &QPushButton::clicked, this, [this] { readData(); });
-    connect(exitButton, &QPushButton::clicked, this, [this] { exitPanel(); });
+    connect(exitButton, &QPushButton::clicked, this, [this] { stopOrClose(); });
 
     // Another function of the bar, or leaving the screen, ends a run. The
     // run is suspended under the handler of that button, so no step of the
@@ -59,25 +59,9 @@ void MercruiserLivePanel::writeValues(int step, bool leftBlock) {
 }
 
 void MercruiserLivePanel::readData() {
-    int step = 0;
-    screen_->runLive(
-        [this, &step] {
-            // After the last step of a cycle the bar starts again.
-            if (++step > mercruiser::kLiveSteps) {
-                step = 1;
-                stepLabel->clear();
-            }
-            writeValues(step, true);
-            stepLabel->setText(stepLabel->text() + QLatin1Char('I'));
-            writeValues(step, false);
-        },
-        kStepWait);
-}
-
-void MercruiserLivePanel::exitPanel() {
-    if (screen_->requestLiveStop())
-        return;
-    hide();
-    grid->clearCells();
-    screen_->closePanel(this);
+    runCycles(mercruiser::kLiveSteps, kStepWait, [this](int step) {
+        writeValues(step, true);
+        stepLabel->setText(stepLabel->text() + QLatin1Char('I'));
+        writeValues(step, false);
+    });
 }

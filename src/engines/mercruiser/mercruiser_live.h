@@ -19,6 +19,5 @@ public:
 
 private:
     void readData();
-    void exitPanel();
     void writeValues(int step, bool leftBlock);
 };
