@@ -451,25 +451,25 @@ private slots:
     void shippedGlossaryListsEveryEntryInFourLanguages_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("ecm");
-        QTest::addColumn<QString>("tps");
+        QTest::addColumn<QString>("dtc");
         QTest::addColumn<QString>("wot");
         QTest::newRow("Spanish") << 1 << "Módulo de control del motor"
-                                 << "Sensor de posición de la mariposa"
+                                 << "Código de avería"
                                  << "Mariposa totalmente abierta";
         QTest::newRow("English") << 2 << "Engine Control Module"
-                                 << "Throttle Position Sensor"
+                                 << "Diagnostic Trouble Code"
                                  << "Wide Open Throttle";
-        QTest::newRow("French") << 3 << "Module de commande du moteur"
-                                << "Capteur de position du papillon"
+        QTest::newRow("French") << 3 << "Calculateur moteur"
+                                << "Code défaut"
                                 << "Papillon grand ouvert";
-        QTest::newRow("Italian") << 4 << "Modulo di controllo del motore"
-                                 << "Sensore di posizione della farfalla"
+        QTest::newRow("Italian") << 4 << "Centralina di controllo del motore"
+                                 << "Codice guasto"
                                  << "Farfalla completamente aperta";
     }
     void shippedGlossaryListsEveryEntryInFourLanguages() {
         QFETCH(int, language);
         QFETCH(QString, ecm);
-        QFETCH(QString, tps);
+        QFETCH(QString, dtc);
         QFETCH(QString, wot);
         ui::overrideDataFolder(QString());
         QVERIFY(QFileInfo(glossary::databasePath()).isFile());
@@ -477,8 +477,8 @@ private slots:
         LoadedWindow *window = openGlossary(language);
         QCOMPARE(boxes.texts, QStringList());
         const Rows rows = listed(window);
-        QCOMPARE(rows.size(), 48);
-        QCOMPARE(filledCells(window), 2 * 48);
+        QCOMPARE(rows.size(), 60);
+        QCOMPARE(filledCells(window), 2 * 60);
         QStringList acronyms;
         for (const QStringList &row : rows) {
             QVERIFY(!row[0].isEmpty());
@@ -494,7 +494,7 @@ private slots:
                                      "DFI", "BTDC", "RPM", "PSI", "GPH", "CAL"})
             QVERIFY2(acronyms.contains(QLatin1String(expected)), expected);
         QCOMPARE(rows[acronyms.indexOf("ECM")][1], ecm);
-        QCOMPARE(rows[acronyms.indexOf("TPS")][1], tps);
+        QCOMPARE(rows[acronyms.indexOf("DTC")][1], dtc);
         QCOMPARE(rows[acronyms.indexOf("WOT")][1], wot);
     }
 
