@@ -61,7 +61,5 @@ inline constexpr int kCylinderRows = 6;
 inline constexpr const char *kRowOn = "On";
 inline constexpr const char *kRowOff = "Off";
 inline constexpr const char *kCylinderExitCaption = "Exit";
-inline constexpr unsigned kIdleIndicator = 0xC00000;   // RGB(192, 0, 0)
-inline constexpr unsigned kChosenIndicator = 0x00C000; // RGB(0, 192, 0)
 
 } // namespace dfi

@@ -2,25 +2,19 @@
 
 #include "app/errors32.h"
 #include "engines/dfi/dfi_actuator_tables.h"
+#include "link/cylinder_panel.h"
 #include "link/engine_screen.h"
 #include "link/timed_bar.h"
 #include "ui/controls.h"
 #include "ui/pointer.h"
-#include "ui/pump.h"
 #include "ui/twips.h"
 
-#include <QFrame>
+#include <QGroupBox>
 
 using namespace dfi;
 using unitlink::EngineScreen;
 
 namespace {
-
-// The cylinder tests: bars of two, each followed by a short wait and a pause.
-constexpr int kCylinderBars = 50;
-constexpr int kCylinderWait = 5;
-constexpr int kCylinderPause = 150; // ms
-const QString kCylinderBar = QStringLiteral("II");
 
 constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
 constexpr Qt::Alignment kCentred = Qt::AlignCenter;
@@ -96,44 +90,11 @@ void DfiActuators::buildActuatorPanel() {
 }
 
 void DfiActuators::buildCylinderPanel() {
-    // Wide enough for the run's bar of a hundred "I" on one line.
-    cylinderPanel = ui::frame(QStringLiteral("Frame15"), QString(), screen_);
-    placeIn(cylinderPanel, EngineScreen::kWidePanelArea);
-    for (int row = 0; row < kCylinderRows; ++row) {
-        const int top = 360 + row * 480;
-        auto *indicator = new QFrame(cylinderPanel);
-        indicator->setObjectName(ui::indexedName(QStringLiteral("Shape1"), row));
-        indicator->setFrameShape(QFrame::Box);
-        indicator->setAutoFillBackground(true);
-        ui::place(indicator, 240, top, 240, 240);
-        indicators << indicator;
-        setIndicator(row, false);
-
-        auto *name =
-            ui::label(ui::indexedName(QStringLiteral("Label8"), row), QString(), cylinderPanel);
-        ui::place(name, 600, top, 2400, 255);
-        rowNames << name;
-
-        auto *toggle = new ui::CommandButton(ui::indexedName(QStringLiteral("Command40"), row),
-                                             text(kRowOn), cylinderPanel);
-        ui::place(toggle, 3120, top - 30, 1200, 315);
-        connect(toggle, &QPushButton::clicked, this, [this, row] { chooseRow(row); });
-        toggles << toggle;
-    }
-    resultLabel = ui::label(QStringLiteral("Label14"), QString(), cylinderPanel);
-    resultLabel->setAlignment(kLeft);
-    ui::place(resultLabel, 120, 3780, 9840, 285);
-    startButton =
-        new ui::CommandButton(QStringLiteral("Command42"), text(kStartCaption), cylinderPanel);
-    ui::place(startButton, 7020, 4320, 1320, 420);
-    startButton->setEnabled(false);
-    cylinderExitButton = new ui::CommandButton(QStringLiteral("Command41"),
-                                               text(kCylinderExitCaption), cylinderPanel);
-    ui::place(cylinderExitButton, 8640, 4320, 1320, 420);
-    cylinderPanel->hide();
-
-    connect(startButton, &QPushButton::clicked, this, [this] { runCylinderTest(); });
-    connect(cylinderExitButton, &QPushButton::clicked, this, [this] { exitCylinderPanel(); });
+    cylinders = new unitlink::CylinderPanel(
+        screen_, {"Frame15", kCylinderRows, 480, kRowOn, kCylinderExitCaption, kPressStart});
+    connect(cylinders, &unitlink::CylinderPanel::startPressed, this, [this] { runCylinderTest(); });
+    connect(cylinders, &unitlink::CylinderPanel::exitPressed, this,
+            [this] { exitCylinderPanel(); });
 }
 
 // ---------------------------------------------------------------------------
@@ -141,7 +102,7 @@ void DfiActuators::buildCylinderPanel() {
 
 void DfiActuators::open() {
     ++run_; // whatever was left running on these panels ends
-    cylinderPanel->hide();
+    cylinders->panel->hide();
     testRunPanel->hide();
     testNameLabel->setText(text(kChooseTest));
     firstTextLabel->clear();
@@ -234,7 +195,7 @@ void DfiActuators::backToChooseTest() {
 void DfiActuators::exitActuatorPanel() {
     screen_->EnableButtonBar();
     actuatorPanel->hide();
-    resultLabel->clear();
+    cylinders->resultLabel->clear();
     screen_->focusExit();
 }
 
@@ -254,89 +215,29 @@ ui::CommandButton *DfiActuators::selectionButtonOf(qint16 test) const {
 // CylinderPanel
 
 void DfiActuators::openCylinderPanel() {
-    writeRowNames();
-    const QString caption = text(SelectedTest == kMisfireTest ? kRowOn : kRowOff);
-    for (auto *toggle : toggles)
-        toggle->setText(caption);
-    cylinderPanel->setTitle(selectionButtonOf(SelectedTest)->text());
-    cylinderPanel->show();
-    cylinderPanel->raise();
+    const CylinderTest *test = cylinderTest(SelectedTest);
+    // The induced-misfire test marks the cylinder it cuts out, the others
+    // the one they drive.
+    const bool marksCutOut = SelectedTest == kMisfireTest;
     actuatorPanel->hide();
-    ui::focusIfReachable(cylinderExitButton);
+    cylinders->open(selectionButtonOf(SelectedTest)->text(), unitlink::bilingual(test->rowWord),
+                    text(marksCutOut ? kRowOn : kRowOff), text(marksCutOut ? kRowOff : kRowOn));
     okButton->setEnabled(false);
     exitButton->setEnabled(false);
 }
 
-void DfiActuators::writeRowNames() {
-    const CylinderTest *test = cylinderTest(SelectedTest);
-    if (!test)
-        return;
-    const QString word = unitlink::bilingual(test->rowWord);
-    for (int row = 0; row < kCylinderRows; ++row)
-        rowNames[row]->setText(word + QLatin1Char(' ') + QString::number(row + 1));
-}
-
-void DfiActuators::resetRows() {
-    const QString caption = text(SelectedTest == kMisfireTest ? kRowOn : kRowOff);
-    for (int row = 0; row < kCylinderRows; ++row) {
-        setIndicator(row, false);
-        toggles[row]->setText(caption);
-    }
-}
-
-void DfiActuators::setIndicator(int row, bool chosen) {
-    QPalette palette = indicators[row]->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(chosen ? kChosenIndicator : kIdleIndicator));
-    indicators[row]->setPalette(palette);
-}
-
-void DfiActuators::chooseRow(int row) {
-    startButton->setEnabled(true);
-    resultLabel->setAlignment(kCentred);
-    resultLabel->setText(unitlink::bilingual(kPressStart));
-    resetRows();
-    setIndicator(row, true);
-    // The misfire test marks the cylinder it cuts out, the others the one
-    // they drive.
-    toggles[row]->setText(text(SelectedTest == kMisfireTest ? kRowOff : kRowOn));
-}
-
 void DfiActuators::runCylinderTest() {
     const int run = ++run_;
-    resultLabel->setAlignment(kLeft);
-    resultLabel->clear();
-    for (int bar = 0; bar < kCylinderBars; ++bar) {
-        resultLabel->setText(resultLabel->text() + kCylinderBar);
-        if (!runWait(kCylinderWait, run))
-            return;
-        ui::Sleep(kCylinderPause);
-    }
-    resultLabel->setAlignment(kCentred);
-    resultLabel->setText(ERRORS32::MsgEndProcess);
-    ui::setArrow();
-    resetRows();
-    writeRowNames();
-    // The injector tests show their panel again, captioned afresh.
-    if (SelectedTest == kDirectInjectorTest || SelectedTest == kFuelInjectorTest) {
-        cylinderPanel->setTitle(selectionButtonOf(SelectedTest)->text());
-        cylinderPanel->show();
-        cylinderPanel->raise();
-    }
-    startButton->setEnabled(false);
-    ui::focusIfReachable(cylinderExitButton);
+    cylinders->run([this, run](int limit) { return runWait(limit, run); });
 }
 
 void DfiActuators::exitCylinderPanel() {
     ++run_; // a run still going ends at its next wait
-    startButton->setEnabled(false);
     okButton->setEnabled(false);
-    for (int row = 0; row < kCylinderRows; ++row) {
-        setIndicator(row, false);
-        toggles[row]->setText(text(kRowOn));
-    }
+    for (auto *toggle : std::as_const(cylinders->toggles))
+        toggle->setText(text(kRowOn));
     actuatorPanel->show();
     actuatorPanel->raise();
-    cylinderPanel->hide();
-    resultLabel->clear();
+    cylinders->close();
     backToChooseTest();
 }

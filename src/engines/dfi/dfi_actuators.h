@@ -3,15 +3,15 @@
 #include <QList>
 #include <QObject>
 
-class QFrame;
 class QGroupBox;
 namespace ui {
 class CommandButton;
 class Label;
 } // namespace ui
 namespace unitlink {
+class CylinderPanel;
 class EngineScreen;
-}
+} // namespace unitlink
 
 // The actuator tests of the Mercury DFI screen: the actuator panel with its
 // seven selection buttons, the per-cylinder tests in the CylinderPanel and
@@ -45,12 +45,8 @@ private:
     bool runWait(int limit, int run);
 
     void openCylinderPanel();
-    void chooseRow(int row);
     void runCylinderTest();
     void exitCylinderPanel();
-    void writeRowNames();
-    void resetRows();
-    void setIndicator(int row, bool chosen);
 
     unitlink::EngineScreen *screen_;
     // Numbers the runs: a new run, Cancel, the CylinderPanel's Exit or a new
@@ -70,11 +66,5 @@ public:
     ui::Label *runLabel;
     ui::CommandButton *cancelButton;
 
-    QGroupBox *cylinderPanel;
-    QList<QFrame *> indicators;
-    QList<ui::Label *> rowNames;
-    QList<ui::CommandButton *> toggles;
-    ui::Label *resultLabel;
-    ui::CommandButton *startButton;
-    ui::CommandButton *cylinderExitButton;
+    unitlink::CylinderPanel *cylinders;
 };

@@ -65,9 +65,6 @@ extern const unitlink::BilingualText kCoilWord;
 inline constexpr const char *kRowOn = "On";
 inline constexpr const char *kRowOff = "Off";
 inline constexpr const char *kExitCaption = "Exit";
-// Indicator colours: red (colour value 192) and green (49152, C000 hexadecimal).
-inline constexpr unsigned kIdleIndicator = 0xC00000; // RGB
-inline constexpr unsigned kChosenIndicator = 0x00C000;
 
 // IdleAirPanel.
 inline constexpr const char *kIdleAirCaption = "IAC Air Control Valve Test";

@@ -1,16 +1,15 @@
 #include "engines/mercruiser/mercruiser_actuators.h"
 
 #include "app/errors32.h"
+#include "link/cylinder_panel.h"
 #include "link/engine_screen.h"
 #include "link/timed_bar.h"
 #include "ui/controls.h"
 #include "ui/picture.h"
 #include "ui/pointer.h"
-#include "ui/pump.h"
 #include "ui/twips.h"
 
 #include <QComboBox>
-#include <QFrame>
 #include <QPainter>
 #include <QPolygonF>
 #include <QShortcut>
@@ -23,11 +22,6 @@ using unitlink::EngineScreen;
 
 namespace {
 
-// The cylinder tests: bars of two, each after a short wait and a pause.
-constexpr int kCylinderBars = 50;
-constexpr int kCylinderWait = 5;
-constexpr int kCylinderPause = 150; // ms
-const QString kCylinderBar = QStringLiteral("II");
 // The engine location asks the unit before it shows the panel.
 constexpr int kLocationWait = 2;
 
@@ -166,45 +160,12 @@ void MercruiserActuators::buildActuatorPanel() {
 }
 
 void MercruiserActuators::buildCylinderPanel() {
-    // Wide enough for the run's bar of a hundred "I" on one line.
-    const QRect area = EngineScreen::kWidePanelArea;
-    cylinderPanel_ = ui::frame(QStringLiteral("Frame20"), QString(), screen_);
-    ui::place(cylinderPanel_, area.x(), area.y(), area.width(), area.height());
-    for (int row = 0; row < kCylinderRows; ++row) {
-        const int top = 360 + row * 420;
-        auto *indicator = new QFrame(cylinderPanel_);
-        indicator->setObjectName(ui::indexedName(QStringLiteral("Shape1"), row));
-        indicator->setFrameShape(QFrame::Box);
-        indicator->setAutoFillBackground(true);
-        ui::place(indicator, 240, top, 240, 240);
-        indicators_ << indicator;
-        setIndicator(row, false);
-
-        auto *label =
-            ui::label(ui::indexedName(QStringLiteral("Label8"), row), QString(), cylinderPanel_);
-        ui::place(label, 600, top, 2400, 255);
-        rowLabels_ << label;
-
-        auto *button = new ui::CommandButton(ui::indexedName(QStringLiteral("Command40"), row),
-                                             text(kRowOff), cylinderPanel_);
-        ui::place(button, 3120, top - 30, 1200, 315);
-        connect(button, &QPushButton::clicked, this, [this, row] { chooseRow(row); });
-        rowButtons_ << button;
-    }
-    cylinderInstructionLabel_ = ui::label(QStringLiteral("Label14"), QString(), cylinderPanel_);
-    cylinderInstructionLabel_->setAlignment(kLeft);
-    ui::place(cylinderInstructionLabel_, 120, 3780, 9840, 285);
-    cylinderStartButton_ =
-        new ui::CommandButton(QStringLiteral("Command42"), text(kStartCaption), cylinderPanel_);
-    ui::place(cylinderStartButton_, 7020, 4320, 1320, 420);
-    cylinderStartButton_->setEnabled(false);
-    cylinderExitButton_ =
-        new ui::CommandButton(QStringLiteral("Command41"), text(kExitCaption), cylinderPanel_);
-    ui::place(cylinderExitButton_, 8640, 4320, 1320, 420);
-    cylinderPanel_->hide();
-
-    connect(cylinderStartButton_, &QPushButton::clicked, this, [this] { runCylinderTest(); });
-    connect(cylinderExitButton_, &QPushButton::clicked, this, [this] { exitCylinderPanel(); });
+    cylinders_ = new unitlink::CylinderPanel(
+        screen_, {"Frame20", kCylinderRows, 420, kRowOff, kExitCaption, kPressStart});
+    connect(cylinders_, &unitlink::CylinderPanel::startPressed, this,
+            [this] { runCylinderTest(); });
+    connect(cylinders_, &unitlink::CylinderPanel::exitPressed, this,
+            [this] { exitCylinderPanel(); });
 }
 
 void MercruiserActuators::buildIdleAirPanel() {
@@ -334,7 +295,7 @@ void MercruiserActuators::open() {
     // does a test left running on these panels.
     screen_->stopLiveRun();
     ++run_;
-    cylinderPanel_->hide();
+    cylinders_->panel->hide();
     performingPanel_->hide();
     titleLabel_->setText(text(kChooseTest));
     instructionLabel_->clear();
@@ -440,7 +401,7 @@ void MercruiserActuators::backToChooseTest() {
 void MercruiserActuators::exitActuatorPanel() {
     screen_->EnableButtonBar();
     actuatorPanel_->hide();
-    cylinderInstructionLabel_->clear();
+    cylinders_->resultLabel->clear();
     screen_->focusExit();
 }
 
@@ -460,75 +421,24 @@ ui::CommandButton *MercruiserActuators::buttonOf(TestCode code) const {
 // CylinderPanel
 
 void MercruiserActuators::openCylinderPanel() {
-    writeRowLabels();
-    for (auto *button : rowButtons_)
-        button->setText(text(kRowOff));
-    cylinderPanel_->setTitle(buttonOf(testCode_)->text());
+    const QString word = unitlink::bilingual(testCode_ == kCoilTest ? kCoilWord : kInjectorWord);
     actuatorPanel_->hide();
-    screen_->openPanel(cylinderPanel_, cylinderExitButton_, false);
+    cylinders_->open(buttonOf(testCode_)->text(), word, text(kRowOff), text(kRowOn));
     startButton_->setEnabled(false);
     exitButton_->setEnabled(false);
 }
 
-void MercruiserActuators::writeRowLabels() {
-    const QString word = unitlink::bilingual(testCode_ == kCoilTest ? kCoilWord : kInjectorWord);
-    for (int row = 0; row < kCylinderRows; ++row)
-        rowLabels_[row]->setText(word + QLatin1Char(' ') + QString::number(row + 1));
-}
-
-void MercruiserActuators::resetRows() {
-    for (int row = 0; row < kCylinderRows; ++row) {
-        setIndicator(row, false);
-        rowButtons_[row]->setText(text(kRowOff));
-    }
-}
-
-void MercruiserActuators::setIndicator(int row, bool chosen) {
-    QPalette palette = indicators_[row]->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(chosen ? kChosenIndicator : kIdleIndicator));
-    indicators_[row]->setPalette(palette);
-}
-
-void MercruiserActuators::chooseRow(int row) {
-    cylinderStartButton_->setEnabled(true);
-    cylinderInstructionLabel_->setAlignment(kCentred);
-    cylinderInstructionLabel_->setText(unitlink::bilingual(kPressStart));
-    resetRows();
-    setIndicator(row, true);
-    rowButtons_[row]->setText(text(kRowOn));
-}
-
 void MercruiserActuators::runCylinderTest() {
     const int run = ++run_;
-    cylinderInstructionLabel_->setAlignment(kLeft);
-    cylinderInstructionLabel_->clear();
-    for (int bar = 0; bar < kCylinderBars; ++bar) {
-        cylinderInstructionLabel_->setText(cylinderInstructionLabel_->text() + kCylinderBar);
-        if (!runWait(kCylinderWait, run))
-            return;
-        ui::Sleep(kCylinderPause);
-    }
-    cylinderInstructionLabel_->setAlignment(kCentred);
-    cylinderInstructionLabel_->setText(ERRORS32::MsgEndProcess);
-    ui::setArrow();
-    resetRows();
-    writeRowLabels();
-    cylinderPanel_->setTitle(buttonOf(testCode_)->text());
-    cylinderStartButton_->setEnabled(false);
-    ui::focusIfReachable(cylinderExitButton_);
+    cylinders_->run([this, run](int limit) { return runWait(limit, run); });
 }
 
 void MercruiserActuators::exitCylinderPanel() {
     ++run_; // a test still running ends at its next wait
-    // The panel opens next time with no row chosen: every indicator red and
-    // Start waiting for a row.
-    for (int row = 0; row < kCylinderRows; ++row)
-        setIndicator(row, false);
-    cylinderStartButton_->setEnabled(false);
     actuatorPanel_->show();
     actuatorPanel_->raise();
-    cylinderPanel_->hide();
-    cylinderInstructionLabel_->clear();
+    // The panel opens next time with no row chosen.
+    cylinders_->close();
     backToChooseTest();
 }
 
@@ -580,7 +490,7 @@ void MercruiserActuators::exitIdleAirPanel() {
     screen_->EnableButtonBar();
     actuatorPanel_->hide();
     idleAirPanel_->hide();
-    cylinderInstructionLabel_->clear();
+    cylinders_->resultLabel->clear();
     screen_->focusExit();
     screen_->LiveRunState = EngineScreen::kIdle;
 }
@@ -624,7 +534,7 @@ void MercruiserActuators::showTachometerValue() {
 void MercruiserActuators::exitTachometerPanel() {
     screen_->EnableButtonBar();
     actuatorPanel_->hide();
-    cylinderInstructionLabel_->clear();
+    cylinders_->resultLabel->clear();
     warningLabel_->clear();
     screen_->focusExit();
     plusButton_->setEnabled(true);
@@ -668,6 +578,6 @@ void MercruiserActuators::exitLocationPanel() {
     actuatorPanel_->hide();
     locationPanel_->hide();
     locationWarningLabel_->hide();
-    cylinderInstructionLabel_->clear();
+    cylinders_->resultLabel->clear();
     screen_->focusExit();
 }

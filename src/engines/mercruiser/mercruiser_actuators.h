@@ -6,7 +6,6 @@
 #include <QObject>
 
 class QComboBox;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QSlider;
@@ -15,8 +14,9 @@ class CommandButton;
 class Picture;
 } // namespace ui
 namespace unitlink {
+class CylinderPanel;
 class EngineScreen;
-}
+} // namespace unitlink
 
 // The actuator tests of the Mercruiser screen: the ActuatorPanel with its
 // seven test buttons, the timed fuel-pump and buzzer tests in the
@@ -53,12 +53,8 @@ private:
 
     // CylinderPanel.
     void openCylinderPanel();
-    void chooseRow(int row);
     void runCylinderTest();
     void exitCylinderPanel();
-    void writeRowLabels();
-    void resetRows();
-    void setIndicator(int row, bool chosen);
 
     // IdleAirPanel.
     void openIdleAirPanel();
@@ -104,13 +100,7 @@ private:
     QLabel *progressLabel_;
     ui::CommandButton *cancelButton_;
 
-    QGroupBox *cylinderPanel_;
-    QList<QFrame *> indicators_;
-    QList<QLabel *> rowLabels_;
-    QList<ui::CommandButton *> rowButtons_;
-    QLabel *cylinderInstructionLabel_;
-    ui::CommandButton *cylinderStartButton_;
-    ui::CommandButton *cylinderExitButton_;
+    unitlink::CylinderPanel *cylinders_;
 
     QGroupBox *idleAirPanel_;
     ui::Picture *upArrow_;
