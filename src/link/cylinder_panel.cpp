@@ -27,7 +27,7 @@ CylinderPanel::CylinderPanel(EngineScreen *screen, const Shape &shape)
     // Wide enough for the run's bar of a hundred "I" on one line.
     const QRect area = EngineScreen::kWidePanelArea;
     panel = ui::frame(QString::fromUtf8(shape.frameName), QString(), screen);
-    ui::place(panel, area.x(), area.y(), area.width(), area.height());
+    ui::place(panel, area);
     for (int row = 0; row < shape.rows; ++row) {
         const int top = 360 + row * shape.rowPitch;
         auto *indicator = new QFrame(panel);

@@ -76,7 +76,7 @@ void EngineScreen::buildIdentificationPanel() {
     ui::place(identificationPanel, 5040, 120, 5130, 1815);
     const QRect &area = setup_.pictureTwips;
     identificationList = ui::listBox(QStringLiteral("List2"), identificationPanel);
-    ui::place(identificationList, area.x(), area.y(), area.width(), area.height());
+    ui::place(identificationList, area);
     picture = nullptr;
     if (!setup_.pictureFile.isEmpty()) {
         picture = new ui::Picture(identificationPanel);
@@ -136,7 +136,7 @@ void EngineScreen::setLoadCaptions() {
 void EngineScreen::finishLoad() {
     if (picture) {
         const QRect &area = setup_.pictureTwips;
-        ui::place(picture, area.x(), area.y(), area.width(), area.height());
+        ui::place(picture, area);
         picture->show();
         picture->raise();
     }

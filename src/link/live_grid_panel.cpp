@@ -17,9 +17,6 @@ constexpr int kGridTop = 810;
 constexpr QRect kStartButton{60, 3840, 1800, 420};
 constexpr QRect kExitButton{8340, 3840, 1800, 420};
 
-void placeIn(QWidget *widget, const QRect &twips) {
-    ui::place(widget, twips.x(), twips.y(), twips.width(), twips.height());
-}
 } // namespace
 
 LiveGridPanel::LiveGridPanel(EngineScreen *screen, const QString &caption,
@@ -27,12 +24,12 @@ LiveGridPanel::LiveGridPanel(EngineScreen *screen, const QString &caption,
     : QGroupBox(caption, screen), screen_(screen) {
     setObjectName(QStringLiteral("Frame9"));
     ui::coverWhatLiesUnder(this);
-    placeIn(this, kPanel);
+    ui::place(this, kPanel);
 
     stepLabel = new ui::Label(QStringLiteral("Label9"), QString(), this);
     stepLabel->setWrapAnywhere(true);
     stepLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeIn(stepLabel, kStepLabel);
+    ui::place(stepLabel, kStepLabel);
 
     grid = new ui::Grid(this);
     grid->setObjectName(QStringLiteral("MSFlexGrid1"));
@@ -41,9 +38,9 @@ LiveGridPanel::LiveGridPanel(EngineScreen *screen, const QString &caption,
     grid->move(ui::pixels(kGridLeft), ui::pixels(kGridTop));
 
     startButton = new ui::CommandButton(QStringLiteral("Command35"), startCaption, this);
-    placeIn(startButton, kStartButton);
+    ui::place(startButton, kStartButton);
     exitButton = new ui::CommandButton(QStringLiteral("Command32"), ERRORS32::CapExit, this);
-    placeIn(exitButton, kExitButton);
+    ui::place(exitButton, kExitButton);
     hide();
 }
 

@@ -11,7 +11,7 @@ SkeletonScreen::SkeletonScreen(const ScreenSetup &setup) : EngineScreen(setup) {
     const QRect area = kPanelArea;
 
     infoPanel = ui::frame(QStringLiteral("Frame13"), QStringLiteral("Info"), this);
-    ui::place(infoPanel, area.x(), area.y(), area.width(), area.height());
+    ui::place(infoPanel, area);
     auto *infoText = ui::label(QStringLiteral("Label13"), setup.unitName, infoPanel);
     ui::place(infoText, 240, 360, 4560, 300);
     infoExitButton =
@@ -20,7 +20,7 @@ SkeletonScreen::SkeletonScreen(const ScreenSetup &setup) : EngineScreen(setup) {
     infoPanel->hide();
 
     livePanel = ui::frame(QStringLiteral("Frame9"), ERRORS32::CapLiveData, this);
-    ui::place(livePanel, area.x(), area.y(), area.width(), area.height());
+    ui::place(livePanel, area);
     liveValue = ui::label(QStringLiteral("Label9"), QString(), livePanel);
     liveValue->setFont(ui::fixedFont());
     ui::place(liveValue, 240, 360, 4560, 300);

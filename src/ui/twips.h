@@ -16,6 +16,7 @@ QRect twipsRect(int left, int top, int width, int height);
 
 // Moves and sizes a control, relative to its parent, in twips.
 void place(QWidget *widget, int left, int top, int width, int height);
+void place(QWidget *widget, const QRect &twips);
 // Gives a top-level window a fixed client area in twips.
 void setClientSize(QWidget *window, int width, int height);
 

@@ -27,7 +27,7 @@ DelphiActuators::DelphiActuators(DelphiScreen *screen) : QObject(screen), screen
     setObjectName(QStringLiteral("DelphiActuators"));
     const QRect area = EngineScreen::kWidePanelArea;
     panel = ui::frame(QStringLiteral("Frame5"), ERRORS32::CapActuators, screen);
-    ui::place(panel, area.x(), area.y(), area.width(), area.height());
+    ui::place(panel, area);
 
     warningLabel = ui::label(QStringLiteral("Label26"), ERRORS32::MsgEngineOffWarning, panel);
     ui::place(warningLabel, kLeft, 360, 9600, 285);

@@ -24,10 +24,6 @@ QString text(const char *utf8) {
     return QString::fromUtf8(utf8);
 }
 
-void placeIn(QWidget *widget, const QRect &twips) {
-    ui::place(widget, twips.x(), twips.y(), twips.width(), twips.height());
-}
-
 } // namespace
 
 DfiActuators::DfiActuators(EngineScreen *screen) : QObject(screen), screen_(screen) {
@@ -43,7 +39,7 @@ void DfiActuators::buildActuatorPanel() {
     // The safety texts are long: the panel takes the screen's width, over the
     // ButtonBar it keeps disabled.
     actuatorPanel = ui::frame(QStringLiteral("Frame5"), ERRORS32::CapActuators, screen_);
-    placeIn(actuatorPanel, EngineScreen::kWidePanelArea);
+    ui::place(actuatorPanel, EngineScreen::kWidePanelArea);
     for (int i = 0; i < int(kSelectionButtons.size()); ++i) {
         auto *button = new ui::CommandButton(text(kSelectionButtons[i].name),
                                              text(kSelectionButtons[i].caption), actuatorPanel);

@@ -36,10 +36,6 @@ unitlink::ScreenSetup dfiSetup() {
     return setup;
 }
 
-void placeIn(QWidget *widget, const QRect &twips) {
-    ui::place(widget, twips.x(), twips.y(), twips.width(), twips.height());
-}
-
 QString text(const char *utf8) {
     return QString::fromUtf8(utf8);
 }
@@ -105,7 +101,7 @@ DfiScreen::DfiScreen() : EngineScreen(dfiSetup()) {
 void DfiScreen::buildInfoPanels() {
     const QRect area = kPanelArea;
     infoChoicePanel = ui::frame(QStringLiteral("Frame13"), text(kInfoCaption), this);
-    placeIn(infoChoicePanel, area);
+    ui::place(infoChoicePanel, area);
     for (int i = 0; i < int(infoOptions.size()); ++i) {
         infoOptions[i] = ui::option(ui::indexedName(QStringLiteral("Option1"), i),
                                     text(kInfoOptions[i]), infoChoicePanel);
@@ -120,10 +116,10 @@ void DfiScreen::buildInfoPanels() {
     infoChoicePanel->hide();
 
     infoResultPanel = ui::frame(QStringLiteral("Frame11"), text(kInfoCaption), this);
-    placeIn(infoResultPanel, kSystemInfoFrame);
+    ui::place(infoResultPanel, kSystemInfoFrame);
     infoList = ui::listBox(QStringLiteral("List3"), infoResultPanel);
     infoList->setFont(ui::fixedFont());
-    placeIn(infoList, kSystemInfoList);
+    ui::place(infoList, kSystemInfoList);
     rpmGrid = new ui::Grid(infoResultPanel);
     rpmGrid->setObjectName(QStringLiteral("MSFlexGrid3"));
     rpmGrid->move(ui::pixels(240), ui::pixels(360));
@@ -154,7 +150,7 @@ void DfiScreen::buildHistoricPanel() {
     // keeps the ButtonBar disabled, so it may lie over the ButtonBar too.
     const QRect area = kWidePanelArea;
     historicPanel = ui::frame(QStringLiteral("Frame12"), text(kHistoricCaption), this);
-    placeIn(historicPanel, area);
+    ui::place(historicPanel, area);
     historicGrid = new ui::Grid(historicPanel);
     historicGrid->setObjectName(QStringLiteral("MSFlexGrid2"));
     ui::place(historicGrid, 240, 360, 6000, 3900);
@@ -168,7 +164,7 @@ void DfiScreen::buildHistoricPanel() {
 
 void DfiScreen::buildHelpPanel() {
     helpPanel = ui::frame(QStringLiteral("Frame8"), ERRORS32::CapHelp, this);
-    placeIn(helpPanel, kPanelArea);
+    ui::place(helpPanel, kPanelArea);
     helpLabel = ui::label(QStringLiteral("Label29"), ERRORS32::MsgSupplyVoltageHelp, helpPanel);
     helpLabel->setWordWrap(true);
     helpLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -186,7 +182,7 @@ void DfiScreen::buildHelpPanel() {
 
 void DfiScreen::buildVehiclePanel() {
     vehiclePanel = ui::frame(QStringLiteral("Frame4"), ERRORS32::CapVehicleData, this);
-    placeIn(vehiclePanel, kPanelArea);
+    ui::place(vehiclePanel, kPanelArea);
     const QString labelNames[4] = {QStringLiteral("Label2"), QStringLiteral("Label3"),
                                    QStringLiteral("Label4"), QStringLiteral("Label12")};
     const QString captions[4] = {text(kVehicleModelLabel), ERRORS32::CapPlates, ERRORS32::CapOwner,
@@ -284,7 +280,7 @@ void DfiScreen::showSystemInfo() {
     for (const char *line : kSystemInfoLines)
         infoList->addItem(text(line));
     infoResultExitButton->move(infoResultExitButton->x(), ui::pixels(kSystemInfoExitTop));
-    placeIn(infoResultPanel, kSystemInfoFrame);
+    ui::place(infoResultPanel, kSystemInfoFrame);
     rpmGrid->hide();
     infoList->show();
     infoResultPanel->show();
@@ -323,7 +319,7 @@ void DfiScreen::readRpmInfo() {
     infoList->hide();
     rpmGrid->show();
     infoResultExitButton->move(ui::pixels(kRpmInfoExitLeft), ui::pixels(kRpmInfoTop));
-    placeIn(infoResultPanel, kRpmInfoFrame);
+    ui::place(infoResultPanel, kRpmInfoFrame);
     infoResultPanel->show();
     infoResultPanel->raise();
     progressPanel->hide();

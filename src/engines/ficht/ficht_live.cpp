@@ -29,7 +29,7 @@ FichtLivePanel::FichtLivePanel(FichtScreen *screen) : QObject(screen), screen_(s
     setObjectName(QStringLiteral("FichtLivePanel"));
     const QRect area = EngineScreen::kWidePanelArea;
     panel = ui::frame(QStringLiteral("Frame6"), ERRORS32::CapLiveData, screen);
-    ui::place(panel, area.x(), area.y(), area.width(), area.height());
+    ui::place(panel, area);
 
     int captions = 0;
     auto caption = [this, &captions](const char *text, int left, int top, int width) {

@@ -31,16 +31,12 @@ QString serviceText(const ServiceText &text) {
     return QString::fromUtf8(text.english);
 }
 
-void placeIn(QWidget *widget, const QRect &twips) {
-    ui::place(widget, twips.x(), twips.y(), twips.width(), twips.height());
-}
-
 } // namespace
 
 FichtService::FichtService(FichtScreen *screen) : QObject(screen), screen_(screen) {
     setObjectName(QStringLiteral("FichtService"));
     panel = ui::frame(QStringLiteral("Frame10"), QString::fromUtf8(kServiceCaption), screen);
-    placeIn(panel, EngineScreen::kWidePanelArea);
+    ui::place(panel, EngineScreen::kWidePanelArea);
 
     firstMessage = ui::label(QStringLiteral("Label66"), QString(), panel);
     secondMessage = ui::label(QStringLiteral("Label68"), QString(), panel);
@@ -191,7 +187,7 @@ void FichtService::exitPanel() {
 FichtOperatingInfo::FichtOperatingInfo(FichtScreen *screen) : QObject(screen), screen_(screen) {
     setObjectName(QStringLiteral("FichtOperatingInfo"));
     panel = ui::frame(QStringLiteral("Frame9"), QString::fromUtf8(kOperatingInfoCaption), screen);
-    placeIn(panel, EngineScreen::kWidePanelArea);
+    ui::place(panel, EngineScreen::kWidePanelArea);
 
     constexpr int kTop = 360;
     constexpr int kPitch = 330;

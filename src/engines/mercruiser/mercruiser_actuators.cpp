@@ -112,7 +112,7 @@ void MercruiserActuators::buildActuatorPanel() {
     // ButtonBar it keeps disabled.
     const QRect area = EngineScreen::kWidePanelArea;
     actuatorPanel_ = ui::frame(QStringLiteral("Frame5"), ERRORS32::CapActuators, screen_);
-    ui::place(actuatorPanel_, area.x(), area.y(), area.width(), area.height());
+    ui::place(actuatorPanel_, area);
 
     for (int i = 0; i < int(kTestButtons.size()); ++i) {
         const TestButton &test = kTestButtons[i];
@@ -171,7 +171,7 @@ void MercruiserActuators::buildCylinderPanel() {
 void MercruiserActuators::buildIdleAirPanel() {
     const QRect area = EngineScreen::kPanelArea;
     idleAirPanel_ = ui::frame(QStringLiteral("Frame22"), text(kIdleAirCaption), screen_);
-    ui::place(idleAirPanel_, area.x(), area.y(), area.width(), area.height());
+    ui::place(idleAirPanel_, area);
     auto *position = ui::label(QStringLiteral("Label31"), text(kIdleAirPosition), idleAirPanel_);
     position->setAlignment(kCentred);
     ui::place(position, 1680, 360, 1770, 285);
@@ -216,7 +216,7 @@ void MercruiserActuators::buildIdleAirPanel() {
 void MercruiserActuators::buildTachometerPanel() {
     const QRect area = EngineScreen::kPanelArea;
     tachometerPanel_ = ui::frame(QStringLiteral("Frame23"), text(kTachometerCaption), screen_);
-    ui::place(tachometerPanel_, area.x(), area.y(), area.width(), area.height());
+    ui::place(tachometerPanel_, area);
     auto *slider = new TachometerSlider(Qt::Horizontal, tachometerPanel_);
     slider->setObjectName(QStringLiteral("Slider1"));
     slider->setRange(kTachometerMin, kTachometerMax);
@@ -252,7 +252,7 @@ void MercruiserActuators::buildTachometerPanel() {
 void MercruiserActuators::buildLocationPanel() {
     const QRect area = EngineScreen::kPanelArea;
     locationPanel_ = ui::frame(QStringLiteral("Frame24"), text(kLocationCaption), screen_);
-    ui::place(locationPanel_, area.x(), area.y(), area.width(), area.height());
+    ui::place(locationPanel_, area);
     locationCaptionLabel_ = ui::label(QStringLiteral("Label34"), QString(), locationPanel_);
     ui::place(locationCaptionLabel_, 240, 360, 4650, 285);
     auto *combo = new LocationCombo(locationPanel_);

@@ -30,10 +30,6 @@ unitlink::ScreenSetup mercruiserSetup() {
     return setup;
 }
 
-void placeIn(QWidget *widget, const QRect &twips) {
-    ui::place(widget, twips.x(), twips.y(), twips.width(), twips.height());
-}
-
 // The InfoResultPanel is sized for what it shows: a tall list on the right
 // half of the screen, or the R.P.M. grid in the function-panel area.
 constexpr QRect kListResultFrame{5040, 120, 5130, 6240};
@@ -140,7 +136,7 @@ void MercruiserScreen::buildInfoPanels() {
     const QRect area = kPanelArea;
     infoPanel =
         ui::frame(QStringLiteral("Frame13"), ERRORS32::CapEngine + QStringLiteral(" Info"), this);
-    placeIn(infoPanel, area);
+    ui::place(infoPanel, area);
     for (int i = 0; i < int(infoOptions.size()); ++i) {
         infoOptions[i] = ui::option(ui::indexedName(QStringLiteral("Option1"), i),
                                     QString::fromUtf8(kInfoOptions[i]), infoPanel);
@@ -156,7 +152,7 @@ void MercruiserScreen::buildInfoPanels() {
 
     infoResultPanel =
         ui::frame(QStringLiteral("Frame15"), QString::fromUtf8(kInfoResultCaption), this);
-    placeIn(infoResultPanel, area);
+    ui::place(infoResultPanel, area);
     infoResultList = ui::listBox(QStringLiteral("List3"), infoResultPanel);
     rpmGrid = new ui::Grid(infoResultPanel);
     rpmGrid->setObjectName(QStringLiteral("MSFlexGrid2"));
@@ -177,7 +173,7 @@ void MercruiserScreen::buildInfoPanels() {
 
 void MercruiserScreen::buildFaultPanel() {
     faultPanel = ui::frame(QStringLiteral("Frame16"), QString(), this);
-    placeIn(faultPanel, kPanelArea);
+    ui::place(faultPanel, kPanelArea);
     explanationHeading = ui::label(QStringLiteral("Label20"), QString(), faultPanel);
     ui::place(explanationHeading, 240, 300, 4650, 255);
     explanationLabel = ui::label(QStringLiteral("Label21"), QString(), faultPanel);
@@ -206,7 +202,7 @@ void MercruiserScreen::buildFaultPanel() {
 
 void MercruiserScreen::buildErasePanel() {
     erasePanel = ui::frame(QStringLiteral("Frame17"), QString(), this);
-    placeIn(erasePanel, kPanelArea);
+    ui::place(erasePanel, kPanelArea);
     for (int i = 0; i < int(eraseOptions.size()); ++i) {
         eraseOptions[i] =
             ui::option(ui::indexedName(QStringLiteral("Option2"), i),
@@ -310,15 +306,15 @@ void MercruiserScreen::readLogInfo() {
 
 void MercruiserScreen::showInfoResult(Reading reading, bool report) {
     if (reading == Reading::Grid) {
-        placeIn(infoResultPanel, kPanelArea);
-        placeIn(rpmGrid, kGridResultGrid);
-        placeIn(infoReportButton, kGridResultReport);
-        placeIn(infoResultExitButton, kGridResultExit);
+        ui::place(infoResultPanel, kPanelArea);
+        ui::place(rpmGrid, kGridResultGrid);
+        ui::place(infoReportButton, kGridResultReport);
+        ui::place(infoResultExitButton, kGridResultExit);
     } else {
-        placeIn(infoResultPanel, kListResultFrame);
-        placeIn(infoResultList, kListResultList);
-        placeIn(infoReportButton, kListResultReport);
-        placeIn(infoResultExitButton, kListResultExit);
+        ui::place(infoResultPanel, kListResultFrame);
+        ui::place(infoResultList, kListResultList);
+        ui::place(infoReportButton, kListResultReport);
+        ui::place(infoResultExitButton, kListResultExit);
     }
     rpmGrid->setVisible(reading == Reading::Grid);
     infoResultList->setVisible(reading == Reading::List);

@@ -45,7 +45,7 @@ YamahaLivePanel::YamahaLivePanel(YamahaScreen *screen) : QObject(screen), screen
     setObjectName(QStringLiteral("YamahaLivePanel"));
     const QRect area = EngineScreen::kWidePanelArea;
     panel = ui::frame(QStringLiteral("Frame6"), ERRORS32::CapLiveData, screen);
-    ui::place(panel, area.x(), area.y(), area.width(), area.height());
+    ui::place(panel, area);
     for (int i = 0; i < int(kLiveNames.size()); ++i) {
         const int top = kTop + i * kPitch;
         names[i] =

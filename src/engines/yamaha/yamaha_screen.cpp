@@ -28,10 +28,6 @@ unitlink::ScreenSetup yamahaSetup() {
     return setup;
 }
 
-void placeIn(QWidget *widget, const QRect &twips) {
-    ui::place(widget, twips.x(), twips.y(), twips.width(), twips.height());
-}
-
 // The engine-hours panel, in twips.
 constexpr int kHoursLeft = 240;
 constexpr int kHoursTop = 840;
@@ -66,7 +62,7 @@ YamahaScreen::YamahaScreen() : EngineScreen(yamahaSetup()) {
 
 void YamahaScreen::buildHoursPanel() {
     hoursPanel = ui::frame(QStringLiteral("Frame9"), QString::fromUtf8(kHoursPanelCaption), this);
-    placeIn(hoursPanel, kPanelArea);
+    ui::place(hoursPanel, kPanelArea);
     ecmLabel = ui::label(QStringLiteral("Label38"), QString(), hoursPanel);
     ui::place(ecmLabel, kHoursLeft, 360, kEcmWideWidth, kHoursHeight);
     modelLabel = ui::label(QStringLiteral("Label41"), QString(), hoursPanel);
@@ -100,7 +96,7 @@ void YamahaScreen::buildHoursPanel() {
 
 void YamahaScreen::buildUnshownPanels() {
     helpPanel = ui::frame(QStringLiteral("Frame8"), ERRORS32::CapHelp, this);
-    placeIn(helpPanel, kPanelArea);
+    ui::place(helpPanel, kPanelArea);
     auto *helpLabel =
         ui::label(QStringLiteral("Label29"), ERRORS32::MsgSupplyVoltageHelp, helpPanel);
     helpLabel->setWordWrap(true);
@@ -111,7 +107,7 @@ void YamahaScreen::buildUnshownPanels() {
     helpPanel->hide();
 
     vehiclePanel = ui::frame(QStringLiteral("Frame4"), ERRORS32::CapVehicleData, this);
-    placeIn(vehiclePanel, kPanelArea);
+    ui::place(vehiclePanel, kPanelArea);
     const QString captions[2] = {ERRORS32::CapOwner, ERRORS32::CapPlates};
     for (int i = 0; i < 4; ++i) {
         const int top = 360 + i * 840;
