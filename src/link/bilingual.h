@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace unitlink {
 
@@ -14,5 +15,13 @@ struct BilingualText {
 
 // The text for the current LanguageCode (empty when there is none).
 QString bilingual(const BilingualText &text);
+
+// The texts of a table, each for the current LanguageCode.
+template <typename Table> QStringList bilingualLines(const Table &table) {
+    QStringList lines;
+    for (const BilingualText &text : table)
+        lines << bilingual(text);
+    return lines;
+}
 
 } // namespace unitlink

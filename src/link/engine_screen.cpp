@@ -323,4 +323,22 @@ bool EngineScreen::requestLiveStop() {
     return true;
 }
 
+void EngineScreen::endExchange() {
+    ui::setArrow();
+    progressPanel->hide();
+}
+
+void EngineScreen::endExchangeWithMessage(const QString &text) {
+    endExchange();
+    resultList->clear();
+    showMessage(text);
+}
+
+void EngineScreen::listFaults(int count, const QString &codeLine, const QStringList &lines) {
+    resultList->addItem(ERRORS32::MsgFaultsDetected + QString::number(count));
+    resultList->addItem(QStringLiteral(" "));
+    resultList->addItem(ERRORS32::MsgFaultCode + codeLine);
+    resultList->addItems(lines);
+}
+
 } // namespace unitlink

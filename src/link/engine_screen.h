@@ -110,6 +110,14 @@ public:
     int beginExchange();
     bool exchangeProgress(int ticket);
     bool exchangeWait(int ticket, int limit);
+    // The end of an exchange: the arrow pointer back, the progress hidden.
+    void endExchange();
+    // ... of one that only reports: the result list emptied, `text` in the
+    // MessagePanel.
+    void endExchangeWithMessage(const QString &text);
+    // Diagnosis found `count` faults: the count, a blank line, the fault
+    // code line and the lines that explain it, in the result list.
+    void listFaults(int count, const QString &codeLine, const QStringList &lines);
 
     // Repeated displays. runLive sets LiveRunState to running and repeats
     // step() then BusyWait(waitLimit) until the state is no longer running

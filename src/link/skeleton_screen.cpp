@@ -58,8 +58,7 @@ void SkeletonScreen::diagnose() {
     ui::setHourglass();
     if (!exchangeProgress(ticket) || !exchangeWait(ticket, 2))
         return;
-    ui::setArrow();
-    progressPanel->hide();
+    endExchange();
     showMessage(ERRORS32::MsgNoFaults);
 }
 

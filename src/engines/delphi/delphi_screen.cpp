@@ -108,8 +108,7 @@ void DelphiScreen::connectToUnit() {
         for (auto *button : {seventhButton, engineInfoButton, diagnosisButton, actuatorsButton,
                              eraseFaultsButton, liveDataButton})
             button->setEnabled(true);
-    ui::setArrow();
-    progressPanel->hide();
+    endExchange();
     identificationPanel->setTitle(QString::fromUtf8(kConnectedCaption));
     for (int i = 0; i < int(kSummaryFields.size()); ++i) {
         summaryCaptions[i]->setText(textOf(kSummaryFields[i].afterConnect));
@@ -132,19 +131,12 @@ void DelphiScreen::diagnose() {
     if (ActiveFaultCount != 0) {
         if (!barHeldByPanel())
             eraseFaultsButton->setEnabled(true);
-        resultList->addItem(ERRORS32::MsgFaultsDetected + QString::number(ActiveFaultCount));
-        resultList->addItem(QStringLiteral(" "));
-        resultList->addItem(ERRORS32::MsgFaultCode + QString::fromUtf8(kFaultCodeLine));
-        for (const unitlink::BilingualText &line : kFaultLines)
-            resultList->addItem(unitlink::bilingual(line));
-        ui::setArrow();
-        progressPanel->hide();
+        listFaults(ActiveFaultCount, QString::fromUtf8(kFaultCodeLine),
+                   unitlink::bilingualLines(kFaultLines));
+        endExchange();
         return;
     }
-    ui::setArrow();
-    progressPanel->hide();
-    resultList->clear();
-    showMessage(ERRORS32::MsgNoFaults);
+    endExchangeWithMessage(ERRORS32::MsgNoFaults);
 }
 
 void DelphiScreen::eraseFaults() {
@@ -153,8 +145,5 @@ void DelphiScreen::eraseFaults() {
     if (!exchangeProgress(ticket))
         return;
     progressLabel->setText(progressLabel->text() + QStringLiteral("III"));
-    ui::setArrow();
-    progressPanel->hide();
-    resultList->clear();
-    showMessage(ERRORS32::MsgFaultsErased);
+    endExchangeWithMessage(ERRORS32::MsgFaultsErased);
 }

@@ -254,10 +254,7 @@ void DfiScreen::eraseFaults() {
     if (!exchangeProgress(ticket))
         return;
     appendProgress(QStringLiteral("III"));
-    ui::setArrow();
-    progressPanel->hide();
-    resultList->clear();
-    showMessage(ERRORS32::MsgFaultsErased);
+    endExchangeWithMessage(ERRORS32::MsgFaultsErased);
 }
 
 // ---- Engine Info ----------------------------------------------------------

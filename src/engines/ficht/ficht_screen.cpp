@@ -128,8 +128,7 @@ void FichtScreen::connectToUnit() {
         identificationValues[i]->setText(QString::fromUtf8(kIdentificationFields[i].value));
     for (auto *button : {diagnosisButton, engineInfoButton, seventhButton, eraseFaultsButton})
         button->setEnabled(enable || button->isEnabled());
-    ui::setArrow();
-    progressPanel->hide();
+    endExchange();
 }
 
 void FichtScreen::diagnose() {
@@ -141,23 +140,18 @@ void FichtScreen::diagnose() {
     if (ActiveFaultCount != 0) {
         if (!barHeldByPanel())
             eraseFaultsButton->setEnabled(true);
-        resultList->addItem(ERRORS32::MsgFaultsDetected + QString::number(ActiveFaultCount));
-        resultList->addItem(QStringLiteral(" "));
-        resultList->addItem(ERRORS32::MsgFaultCode + QString::fromUtf8(kFaultCodeLine));
+        QStringList lines;
         if (ERRORS32::LanguageCode == ERRORS32::Spanish)
             for (const char *line : kFaultLinesSpanish)
-                resultList->addItem(QString::fromUtf8(line));
+                lines << QString::fromUtf8(line);
         else
             for (const char *line : kFaultLinesEnglish)
-                resultList->addItem(QString::fromUtf8(line));
-        ui::setArrow();
-        progressPanel->hide();
+                lines << QString::fromUtf8(line);
+        listFaults(ActiveFaultCount, QString::fromUtf8(kFaultCodeLine), lines);
+        endExchange();
         return;
     }
-    ui::setArrow();
-    progressPanel->hide();
-    resultList->clear();
-    showMessage(ERRORS32::MsgNoFaults);
+    endExchangeWithMessage(ERRORS32::MsgNoFaults);
 }
 
 void FichtScreen::eraseFaults() {
@@ -166,8 +160,5 @@ void FichtScreen::eraseFaults() {
     if (!exchangeProgress(ticket))
         return;
     progressLabel->setText(progressLabel->text() + QStringLiteral("III"));
-    ui::setArrow();
-    progressPanel->hide();
-    resultList->clear();
-    showMessage(ERRORS32::MsgFaultsErased);
+    endExchangeWithMessage(ERRORS32::MsgFaultsErased);
 }

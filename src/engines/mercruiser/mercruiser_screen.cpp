@@ -451,8 +451,7 @@ void MercruiserScreen::eraseSelected() {
     if (!exchangeProgress(ticket))
         return;
     appendProgress(QStringLiteral("III"));
-    ui::setArrow();
-    progressPanel->hide();
+    endExchange();
     resultList->clear();
     const EraseOption &erased = kEraseOptions[option];
     showMessage(erased.catalogueMessage ? *erased.catalogueMessage

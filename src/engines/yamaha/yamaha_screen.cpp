@@ -6,7 +6,6 @@
 #include "engines/yamaha/yamaha_tables.h"
 #include "link/bar_orders.h"
 #include "ui/controls.h"
-#include "ui/pointer.h"
 #include "ui/twips.h"
 
 using namespace yamaha;
@@ -167,8 +166,7 @@ void YamahaScreen::connectToUnit() {
                              liveDataButton})
             button->setEnabled(enable || button->isEnabled());
         runConnectStep(6);
-        ui::setArrow();
-        progressPanel->hide();
+        endExchange();
     } catch (...) {
         ShowNoCommunication();
     }
@@ -180,8 +178,7 @@ void YamahaScreen::showEngineInfo() {
         return;
     // A panel opened meanwhile keeps its place; the hours wait for the next press.
     if (barHeldByPanel()) {
-        ui::setArrow();
-        progressPanel->hide();
+        endExchange();
         return;
     }
     for (int i = 0; i < int(kSpeedBands.size()); ++i)
@@ -194,8 +191,7 @@ void YamahaScreen::showEngineInfo() {
     modelLabel->show();
     // The ButtonBar stays usable beside this panel.
     openPanel(hoursPanel, hoursExitButton, false);
-    ui::setArrow();
-    progressPanel->hide();
+    endExchange();
 }
 
 void YamahaScreen::diagnose() {
@@ -204,19 +200,12 @@ void YamahaScreen::diagnose() {
     if (!exchangeProgress(ticket) || !exchangeWait(ticket, kShortPause))
         return;
     if (ActiveFaultCount >= 1) {
-        resultList->addItem(ERRORS32::MsgFaultsDetected + QString::number(ActiveFaultCount));
-        resultList->addItem(QStringLiteral(" "));
-        resultList->addItem(ERRORS32::MsgFaultCode + unitlink::bilingual(kFaultCodeLine));
-        for (const unitlink::BilingualText &line : kFaultLines)
-            resultList->addItem(unitlink::bilingual(line));
-        ui::setArrow();
-        progressPanel->hide();
+        listFaults(ActiveFaultCount, unitlink::bilingual(kFaultCodeLine),
+                   unitlink::bilingualLines(kFaultLines));
+        endExchange();
         return;
     }
-    ui::setArrow();
-    progressPanel->hide();
-    resultList->clear();
-    showMessage(ERRORS32::MsgNoFaults);
+    endExchangeWithMessage(ERRORS32::MsgNoFaults);
 }
 
 void YamahaScreen::eraseFaults() {
@@ -224,8 +213,5 @@ void YamahaScreen::eraseFaults() {
     const int ticket = beginExchange();
     if (!exchangeProgress(ticket))
         return;
-    ui::setArrow();
-    progressPanel->hide();
-    resultList->clear();
-    showMessage(ERRORS32::MsgFaultsErased);
+    endExchangeWithMessage(ERRORS32::MsgFaultsErased);
 }
