@@ -85,4 +85,14 @@ void LiveGridPanel::stopOrClose() {
     screen_->closePanel(this);
 }
 
+void LiveGridPanel::endRunOnOtherFunctions() {
+    const QList<QAbstractButton *> functions = {
+        screen_->connectButton,   screen_->engineInfoButton,  screen_->diagnosisButton,
+        screen_->actuatorsButton, screen_->eraseFaultsButton, screen_->seventhButton,
+        screen_->exitButton};
+    for (QAbstractButton *button : functions)
+        if (button)
+            connect(button, &QAbstractButton::clicked, this, [this] { screen_->stopLiveRun(); });
+}
+
 } // namespace unitlink

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "link/bilingual.h"
+#include "ui/grid.h"
+
 #include <QGroupBox>
 
 #include <functional>
@@ -8,7 +11,6 @@
 class QLabel;
 namespace ui {
 class CommandButton;
-class Grid;
 class Label;
 } // namespace ui
 
@@ -42,6 +44,18 @@ public:
     // Exit: during a run it only asks the run to stop; otherwise it closes
     // the panel and empties the grid.
     void stopOrClose();
+    // Another function of the ButtonBar, or leaving the screen, ends a run:
+    // the run is suspended under that button's handler, and no step follows.
+    void endRunOnOtherFunctions();
+
+    // Writes a block of parameters, each with a bilingual name and unit:
+    // names in `column`, units two columns to the right.
+    template <typename Block> void writeNames(const Block &block, int column) {
+        for (int row = 0; row < int(block.size()); ++row) {
+            grid->setCell(row, column, bilingual(block[row].name));
+            grid->setCell(row, column + 2, bilingual(block[row].unit));
+        }
+    }
 
     ui::Label *stepLabel;
     ui::Grid *grid;

@@ -18,25 +18,12 @@ DfiLivePanel::DfiLivePanel(EngineScreen *screen)
     connect(startButton, &QPushButton::clicked, this, [this] { run(); });
     connect(exitButton, &QPushButton::clicked, this, [this] { stopOrClose(); });
 
-    // Another function of the bar, or leaving the screen, ends a run: it is
-    // suspended under the handler of that button, and no tick follows.
-    const QList<QAbstractButton *> functions = {screen->connectButton,     screen->engineInfoButton,
-                                                screen->diagnosisButton,   screen->actuatorsButton,
-                                                screen->eraseFaultsButton, screen->seventhButton,
-                                                screen->exitButton};
-    for (QAbstractButton *button : functions)
-        connect(button, &QAbstractButton::clicked, this, [this] { screen_->stopLiveRun(); });
+    endRunOnOtherFunctions();
 }
 
 void DfiLivePanel::open() {
     using namespace dfi;
     shapeGrid(kLiveGridRows, kLiveColWidths);
-    auto writeNames = [this](const auto &block, int column) {
-        for (int row = 0; row < int(block.size()); ++row) {
-            grid->setCell(row, column, unitlink::bilingual(block[row].name));
-            grid->setCell(row, column + 2, unitlink::bilingual(block[row].unit));
-        }
-    };
     writeNames(kLiveLeftBlock, kLeftBlockColumn);
     writeNames(kLiveRightBlock, kRightBlockColumn);
     stepLabel->clear();

@@ -19,27 +19,12 @@ MercruiserLivePanel::MercruiserLivePanel(EngineScreen *screen)
     connect(readButton, &QPushButton::clicked, this, [this] { readData(); });
     connect(exitButton, &QPushButton::clicked, this, [this] { stopOrClose(); });
 
-    // Another function of the bar, or leaving the screen, ends a run. The
-    // run is suspended under the handler of that button, so no step of the
-    // display follows the press.
-    const QList<QAbstractButton *> functions = {screen->connectButton,     screen->engineInfoButton,
-                                                screen->diagnosisButton,   screen->actuatorsButton,
-                                                screen->eraseFaultsButton, screen->seventhButton,
-                                                screen->exitButton};
-    for (QAbstractButton *button : functions)
-        if (button)
-            connect(button, &QAbstractButton::clicked, this, [this] { screen_->stopLiveRun(); });
+    endRunOnOtherFunctions();
 }
 
 void MercruiserLivePanel::open() {
     using namespace mercruiser;
     shapeGrid(kLiveGridRows, kLiveColWidths);
-    auto writeNames = [this](const auto &block, int column) {
-        for (int row = 0; row < int(block.size()); ++row) {
-            grid->setCell(row, column, unitlink::bilingual(block[row].name));
-            grid->setCell(row, column + 2, unitlink::bilingual(block[row].unit));
-        }
-    };
     writeNames(kLiveLeftBlock, kLeftBlockColumn);
     writeNames(kLiveRightBlock, kRightBlockColumn);
     stepLabel->clear();
