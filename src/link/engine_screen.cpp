@@ -316,6 +316,21 @@ bool EngineScreen::runLive(const std::function<void()> &step, int waitLimit) {
     }
 }
 
+bool EngineScreen::runLiveCycles(QLabel *bar, int steps, int waitLimit,
+                                 const std::function<void(int step)> &showStep) {
+    int step = 0;
+    return runLive(
+        [bar, &step, steps, &showStep] {
+            // After the last step of a cycle the bar starts again.
+            if (++step > steps) {
+                step = 1;
+                bar->clear();
+            }
+            showStep(step);
+        },
+        waitLimit);
+}
+
 bool EngineScreen::requestLiveStop() {
     if (LiveRunState != kRunning)
         return false;

@@ -125,6 +125,10 @@ public:
     // if the screen was unloaded meanwhile.
     qint16 LiveRunState = kIdle;
     bool runLive(const std::function<void()> &step, int waitLimit = 600);
+    // runLive over cycles: step runs 1 to `steps` and over again, `bar`
+    // emptied at each new cycle; showStep writes the step's values and marks.
+    bool runLiveCycles(QLabel *bar, int steps, int waitLimit,
+                       const std::function<void(int step)> &showStep);
     // The Exit of a live panel: during a run it only asks the run to stop
     // and returns true; otherwise it returns false and the caller closes.
     bool requestLiveStop();

@@ -62,21 +62,6 @@ void LiveGridPanel::shapeGrid(int rows, std::span<const int> columnWidths) {
     grid->resize(width + frame, height + frame);
 }
 
-void LiveGridPanel::runCycles(int steps, int waitLimit,
-                              const std::function<void(int step)> &showStep) {
-    int step = 0;
-    screen_->runLive(
-        [this, &step, steps, &showStep] {
-            // After the last step of a cycle the bar starts again.
-            if (++step > steps) {
-                step = 1;
-                stepLabel->clear();
-            }
-            showStep(step);
-        },
-        waitLimit);
-}
-
 void LiveGridPanel::stopOrClose() {
     if (screen_->requestLiveStop())
         return;

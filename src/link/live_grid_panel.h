@@ -5,7 +5,6 @@
 
 #include <QGroupBox>
 
-#include <functional>
 #include <span>
 
 class QLabel;
@@ -37,10 +36,6 @@ public:
     // it so that every column and every parameter row shows in full.
     void shapeGrid(int rows, std::span<const int> columnWidths);
 
-    // The repeated display: step runs 1 to `steps` and over again, the run
-    // bar emptied at each new cycle, with a counted wait of `waitLimit` after
-    // each step, until the stop flag ends it.
-    void runCycles(int steps, int waitLimit, const std::function<void(int step)> &showStep);
     // Exit: during a run it only asks the run to stop; otherwise it closes
     // the panel and empties the grid.
     void stopOrClose();

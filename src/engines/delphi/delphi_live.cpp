@@ -43,20 +43,12 @@ void DelphiLivePanel::run() {
     stepLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     stepLabel->clear();
     const int closing = closings_;
-    int step = 0;
-    const bool loaded = screen_->runLive(
-        [this, &step] {
-            // After the last step the bar starts again.
-            if (++step > kLiveSteps) {
-                step = 1;
-                stepLabel->clear();
-            }
-            for (int row = 0; row < int(kLiveReadings.size()); ++row)
-                if (kLiveReadings[row].shown != LiveReading::Shown::Nothing)
-                    grid->setCell(row, 1, liveValueText(kLiveReadings[row], step));
-            stepLabel->setText(stepLabel->text() + QLatin1Char('I'));
-        },
-        kStepWait);
+    const bool loaded = screen_->runLiveCycles(stepLabel, kLiveSteps, kStepWait, [this](int step) {
+        for (int row = 0; row < int(kLiveReadings.size()); ++row)
+            if (kLiveReadings[row].shown != LiveReading::Shown::Nothing)
+                grid->setCell(row, 1, liveValueText(kLiveReadings[row], step));
+        stepLabel->setText(stepLabel->text() + QLatin1Char('I'));
+    });
     if (!loaded || closing != closings_)
         return;
     stepLabel->setAlignment(Qt::AlignCenter);

@@ -46,7 +46,7 @@ void DfiLivePanel::writeValues(int tick, bool leftBlock) {
 }
 
 void DfiLivePanel::run() {
-    runCycles(dfi::kLiveTicks, kTickWait, [this](int tick) {
+    screen_->runLiveCycles(stepLabel, dfi::kLiveTicks, kTickWait, [this](int tick) {
         writeValues(tick, true);
         stepLabel->setText(stepLabel->text() + QLatin1Char('I'));
         writeValues(tick, false);

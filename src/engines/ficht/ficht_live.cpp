@@ -101,21 +101,12 @@ void FichtLivePanel::run() {
     runBar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     runBar->clear();
     const int closing = closings_;
-    int step = 0;
-    const bool loaded = screen_->runLive(
-        [this, &step] {
-            // After the last step of a pass the bar starts again.
-            if (++step > kLiveSteps) {
-                step = 1;
-                runBar->clear();
-            }
-            baroPressure->setText(unitlink::shortestNumberText(readingAt(kBaroPressure, step)));
-            alternatorVolts->setText(
-                unitlink::shortestNumberText(readingAt(kAlternatorVolts, step)));
-            ecuVolts->setText(unitlink::shortestNumberText(readingAt(kEcuVolts, step)));
-            runBar->setText(runBar->text() + QLatin1Char('I'));
-        },
-        kStepWait);
+    const bool loaded = screen_->runLiveCycles(runBar, kLiveSteps, kStepWait, [this](int step) {
+        baroPressure->setText(unitlink::shortestNumberText(readingAt(kBaroPressure, step)));
+        alternatorVolts->setText(unitlink::shortestNumberText(readingAt(kAlternatorVolts, step)));
+        ecuVolts->setText(unitlink::shortestNumberText(readingAt(kEcuVolts, step)));
+        runBar->setText(runBar->text() + QLatin1Char('I'));
+    });
     if (!loaded || closing != closings_)
         return;
     runBar->clear();

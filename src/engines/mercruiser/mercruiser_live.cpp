@@ -44,7 +44,7 @@ void MercruiserLivePanel::writeValues(int step, bool leftBlock) {
 }
 
 void MercruiserLivePanel::readData() {
-    runCycles(mercruiser::kLiveSteps, kStepWait, [this](int step) {
+    screen_->runLiveCycles(stepLabel, mercruiser::kLiveSteps, kStepWait, [this](int step) {
         writeValues(step, true);
         stepLabel->setText(stepLabel->text() + QLatin1Char('I'));
         writeValues(step, false);

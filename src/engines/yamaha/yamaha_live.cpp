@@ -75,24 +75,15 @@ void YamahaLivePanel::open() {
 }
 
 void YamahaLivePanel::run() {
-    int tick = 0;
-    screen_->runLive(
-        [this, &tick] {
-            // After the last tick of a pass the bar starts again.
-            if (++tick > kLiveTicks) {
-                tick = 1;
-                tickBar->clear();
-            }
-            for (int i = 0; i < int(kLiveNames.size()); ++i)
-                if (kLiveNames[i].value)
-                    values[i]->setText(QString::fromUtf8(kLiveNames[i].value));
-            values[kIntakeCelsius]->setText(
-                QString::number(readingAt(kIntakeCelsiusReading, tick)));
-            values[kIntakeFahrenheit]->setText(
-                QString::number(readingAt(kIntakeFahrenheitReading, tick)));
-            tickBar->setText(tickBar->text() + QLatin1Char('I'));
-        },
-        kTickWait);
+    screen_->runLiveCycles(tickBar, kLiveTicks, kTickWait, [this](int tick) {
+        for (int i = 0; i < int(kLiveNames.size()); ++i)
+            if (kLiveNames[i].value)
+                values[i]->setText(QString::fromUtf8(kLiveNames[i].value));
+        values[kIntakeCelsius]->setText(QString::number(readingAt(kIntakeCelsiusReading, tick)));
+        values[kIntakeFahrenheit]->setText(
+            QString::number(readingAt(kIntakeFahrenheitReading, tick)));
+        tickBar->setText(tickBar->text() + QLatin1Char('I'));
+    });
 }
 
 void YamahaLivePanel::exitPanel() {
