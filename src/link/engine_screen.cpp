@@ -259,6 +259,10 @@ void EngineScreen::closePanel(QWidget *panel) {
     focusExit();
 }
 
+bool EngineScreen::barHeldByPanel() const {
+    return !exitButton->isEnabled();
+}
+
 void EngineScreen::focusExit() {
     ui::focusIfReachable(exitButton);
 }

@@ -100,6 +100,9 @@ public:
     void closePanel(QWidget *panel);
     // Focuses the lower-strip Exit when it can take the focus.
     void focusExit();
+    // A function panel has disabled the ButtonBar and holds it until it
+    // closes (the lower-strip Exit is disabled with it).
+    bool barHeldByPanel() const;
 
     // Readings and erasing run inside their click handler. One started while
     // another waits (or Connect) takes the progress display, the pointer and

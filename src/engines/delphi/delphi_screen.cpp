@@ -90,10 +90,6 @@ void DelphiScreen::buildSummaryFields() {
     }
 }
 
-bool DelphiScreen::barHeldByPanel() const {
-    return !exitButton->isEnabled();
-}
-
 void DelphiScreen::connectToUnit() {
     beginExchange();
     const int run = ++connectRuns_;

@@ -34,9 +34,6 @@ public:
     DelphiLivePanel *livePanel;
     DelphiActuators *actuators;
 
-    // A function panel has disabled the ButtonBar and holds it until it closes.
-    bool barHeldByPanel() const;
-
 protected:
     void connectToUnit() override;
 

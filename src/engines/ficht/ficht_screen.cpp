@@ -102,10 +102,6 @@ void FichtScreen::buildIdentificationFields() {
     }
 }
 
-bool FichtScreen::barHeldByPanel() const {
-    return !exitButton->isEnabled();
-}
-
 void FichtScreen::connectToUnit() {
     // A reading under way gives way to Connect.
     beginExchange();

@@ -40,9 +40,6 @@ public:
     FichtLivePanel *livePanel;
     FichtActuators *actuators;
 
-    // A function panel has disabled the ButtonBar and holds it until it closes.
-    bool barHeldByPanel() const;
-
 protected:
     void connectToUnit() override;
 

@@ -232,10 +232,6 @@ void MercruiserScreen::appendProgress(const QString &bars) {
     progressLabel->setText(progressLabel->text() + bars);
 }
 
-bool MercruiserScreen::barHeldByPanel() const {
-    return !exitButton->isEnabled();
-}
-
 // ---- Engine Info ----------------------------------------------------------
 
 void MercruiserScreen::openEngineInfo() {

@@ -93,8 +93,5 @@ private:
 
     void appendProgress(const QString &bars);
 
-    // A panel has disabled the ButtonBar and holds it until it closes.
-    bool barHeldByPanel() const;
-
     bool faultPanelTookBar_ = false;
 };

@@ -122,10 +122,6 @@ void YamahaScreen::buildUnshownPanels() {
     vehiclePanel->hide();
 }
 
-bool YamahaScreen::barHeldByPanel() const {
-    return !exitButton->isEnabled();
-}
-
 void YamahaScreen::closeHoursPanel() {
     hoursPanel->hide();
     ui::place(ecmLabel, kHoursLeft, 360, kEcmWideWidth, kHoursHeight);

@@ -47,8 +47,6 @@ public:
     YamahaLivePanel *livePanel;
     YamahaActuators *actuators;
 
-    // A function panel has disabled the ButtonBar and holds it until it closes.
-    bool barHeldByPanel() const;
     // Hides the engine-hours panel and empties what it showed.
     void closeHoursPanel();
 
