@@ -25,11 +25,8 @@ constexpr int kCaptionLeft = 240;
 
 } // namespace
 
-FichtLivePanel::FichtLivePanel(FichtScreen *screen) : QObject(screen), screen_(screen) {
+FichtLivePanel::FichtLivePanel(FichtScreen *screen) : LabelLivePanel(screen) {
     setObjectName(QStringLiteral("FichtLivePanel"));
-    const QRect area = EngineScreen::kWidePanelArea;
-    panel = ui::frame(QStringLiteral("Frame6"), ERRORS32::CapLiveData, screen);
-    ui::place(panel, area);
 
     int captions = 0;
     auto caption = [this, &captions](const char *text, int left, int top, int width) {
@@ -75,20 +72,7 @@ FichtLivePanel::FichtLivePanel(FichtScreen *screen) : QObject(screen), screen_(s
     alternatorVolts = columnBlock(kVoltageHeader, 1620, kVoltageBlock).at(1);
     baroPressure = listBlock(300, kEngineBlock).at(5);
     listBlock(2640, kSwitchBlock);
-
-    runBar = ui::label(QStringLiteral("Label8"), QString(), panel);
-    runBar->setWrapAnywhere(true);
-    ui::place(runBar, 240, 3900, 4560, 900);
-
-    startButton =
-        new ui::CommandButton(QStringLiteral("Command13"), ERRORS32::CapConnectWithEcm, panel);
-    ui::place(startButton, 5520, 4320, 2640, 420);
-    exitButton = new ui::CommandButton(QStringLiteral("Command12"), ERRORS32::CapExit, panel);
-    ui::place(exitButton, 8400, 4320, 1440, 420);
-    panel->hide();
-
-    connect(startButton, &QPushButton::clicked, this, [this] { run(); });
-    connect(exitButton, &QPushButton::clicked, this, [this] { exitPanel(); });
+    addRunBarAndButtons({240, 3900, 4560, 900});
 }
 
 void FichtLivePanel::open() {
@@ -113,14 +97,4 @@ void FichtLivePanel::run() {
     runBar->setAlignment(Qt::AlignCenter);
     runBar->setText(QString::fromUtf8(kStopped));
     ui::setArrow();
-}
-
-void FichtLivePanel::exitPanel() {
-    if (screen_->requestLiveStop())
-        return;
-    ++closings_;
-    screen_->closePanel(panel);
-    for (QLabel *cell : std::as_const(values))
-        cell->clear();
-    runBar->clear();
 }

@@ -41,56 +41,32 @@ QString nameOf(const LiveName &name) {
 
 } // namespace
 
-YamahaLivePanel::YamahaLivePanel(YamahaScreen *screen) : QObject(screen), screen_(screen) {
+YamahaLivePanel::YamahaLivePanel(YamahaScreen *screen) : LabelLivePanel(screen), yamaha_(screen) {
     setObjectName(QStringLiteral("YamahaLivePanel"));
-    const QRect area = EngineScreen::kWidePanelArea;
-    panel = ui::frame(QStringLiteral("Frame6"), ERRORS32::CapLiveData, screen);
-    ui::place(panel, area);
     for (int i = 0; i < int(kLiveNames.size()); ++i) {
         const int top = kTop + i * kPitch;
         names[i] =
             ui::label(ui::indexedName(QStringLiteral("Label20"), i), nameOf(kLiveNames[i]), panel);
         ui::place(names[i], kNameLeft, top, kNameWidth, kHeight);
-        values[i] = ui::label(ui::indexedName(QStringLiteral("Label21"), i), QString(), panel);
+        values << ui::label(ui::indexedName(QStringLiteral("Label21"), i), QString(), panel);
         ui::place(values[i], kValueLeft, top, kValueWidth, kHeight);
     }
-    tickBar = ui::label(QStringLiteral("Label8"), QString(), panel);
-    tickBar->setWrapAnywhere(true);
-    ui::place(tickBar, kNameLeft, 3600, 9600, 570);
-
-    startButton =
-        new ui::CommandButton(QStringLiteral("Command13"), ERRORS32::CapConnectWithEcm, panel);
-    ui::place(startButton, 5520, 4320, 2640, 420);
-    exitButton = new ui::CommandButton(QStringLiteral("Command12"), ERRORS32::CapExit, panel);
-    ui::place(exitButton, 8400, 4320, 1440, 420);
-    panel->hide();
-
-    connect(startButton, &QPushButton::clicked, this, [this] { run(); });
-    connect(exitButton, &QPushButton::clicked, this, [this] { exitPanel(); });
+    addRunBarAndButtons({kNameLeft, 3600, 9600, 570});
 }
 
 void YamahaLivePanel::open() {
-    screen_->closeHoursPanel();
+    yamaha_->closeHoursPanel();
     screen_->openPanel(panel, exitButton);
 }
 
 void YamahaLivePanel::run() {
-    screen_->runLiveCycles(tickBar, kLiveTicks, kTickWait, [this](int tick) {
+    screen_->runLiveCycles(runBar, kLiveTicks, kTickWait, [this](int tick) {
         for (int i = 0; i < int(kLiveNames.size()); ++i)
             if (kLiveNames[i].value)
                 values[i]->setText(QString::fromUtf8(kLiveNames[i].value));
         values[kIntakeCelsius]->setText(QString::number(readingAt(kIntakeCelsiusReading, tick)));
         values[kIntakeFahrenheit]->setText(
             QString::number(readingAt(kIntakeFahrenheitReading, tick)));
-        tickBar->setText(tickBar->text() + QLatin1Char('I'));
+        runBar->setText(runBar->text() + QLatin1Char('I'));
     });
-}
-
-void YamahaLivePanel::exitPanel() {
-    if (screen_->requestLiveStop())
-        return;
-    screen_->closePanel(panel);
-    for (QLabel *value : values)
-        value->clear();
-    tickBar->clear();
 }

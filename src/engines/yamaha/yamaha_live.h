@@ -1,21 +1,15 @@
 #pragma once
 
-#include <QObject>
+#include "link/label_live_panel.h"
 
 #include <array>
 
-class QGroupBox;
-class QLabel;
 class YamahaScreen;
-namespace ui {
-class CommandButton;
-class Label;
-} // namespace ui
 
 // The Live Data panel of the Yamaha screen: nine name/value pairs that a
 // run rewrites tick by tick, the intake temperatures changing with the tick,
 // until the panel's Exit stops it; a second Exit closes the panel.
-class YamahaLivePanel : public QObject {
+class YamahaLivePanel : public unitlink::LabelLivePanel {
     Q_OBJECT
 public:
     explicit YamahaLivePanel(YamahaScreen *screen);
@@ -23,16 +17,11 @@ public:
     // Live Data: the panel shown, the ButtonBar disabled.
     void open();
 
-    QGroupBox *panel;
     std::array<QLabel *, 9> names{};
-    std::array<QLabel *, 9> values{}; // R.P.M.'s, the last, stays empty
-    ui::Label *tickBar;
-    ui::CommandButton *startButton;
-    ui::CommandButton *exitButton;
+    // values: nine, beside the names; R.P.M.'s, the last, stays empty.
 
 private:
-    void run();
-    void exitPanel();
+    void run() override;
 
-    YamahaScreen *screen_;
+    YamahaScreen *yamaha_;
 };
