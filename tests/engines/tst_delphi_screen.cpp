@@ -51,13 +51,6 @@ QStringList rowOf(QWidget *screen, int row) {
     return cells;
 }
 
-QStringList labels(QWidget *screen, const char *name) {
-    QStringList texts;
-    for (int i = 0; i < 8; ++i)
-        texts << textOf(screen, QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i));
-    return texts;
-}
-
 } // namespace
 
 class DelphiScreenTest : public QObject {
@@ -102,8 +95,8 @@ private slots:
         QCOMPARE(enabledOfBar(screen),
                  (QStringList{"Command29", "Command19", "Command3", "Command4", "Command2"}));
         QCOMPARE(focusName(screen), QStringLiteral("Command3"));
-        QCOMPARE(labels(screen, "Label1"), before);
-        QCOMPARE(labels(screen, "Label2").join(""), QString());
+        QCOMPARE(indexedTexts(screen, "Label1", 8), before);
+        QCOMPARE(indexedTexts(screen, "Label2", 8).join(""), QString());
 
         press(screen, "Command29");
         QCOMPARE(pump.passes(), kProgress);
@@ -111,8 +104,8 @@ private slots:
         QVERIFY(!isShown(screen, "Frame14") && !isShown(screen, "Image1"));
         QVERIFY(!isShown(screen, "Command24"));
         QCOMPARE(textOf(screen, "Frame2"), QStringLiteral("Engine Info Mefi-1 Mode 0"));
-        QCOMPARE(labels(screen, "Label1"), after);
-        QCOMPARE(labels(screen, "Label2"),
+        QCOMPARE(indexedTexts(screen, "Label1", 8), after);
+        QCOMPARE(indexedTexts(screen, "Label2", 8),
                  (QStringList{"20.0º", "0.00", "11.9 V", "Off", "Off", "Off", "1", "217.05"}));
         QVERIFY(barIs(screen, true));
         // Engine Info does nothing.

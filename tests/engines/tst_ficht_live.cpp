@@ -18,13 +18,6 @@ constexpr qint64 firstPassOf(int step) {
 // Value cells of the three readings that change with the step.
 constexpr int kEcuCell = 6, kAlternatorCell = 11, kBaroCell = 17;
 
-QStringList indexedTexts(QWidget *screen, const char *name, int count) {
-    QStringList texts;
-    for (int i = 0; i < count; ++i)
-        texts << textOf(screen, QStringLiteral("%1(%2)").arg(name).arg(i));
-    return texts;
-}
-
 } // namespace
 
 class FichtLiveTest : public QObject {

@@ -11,13 +11,6 @@ namespace {
 constexpr qint64 kTickPasses = 3001;
 constexpr qint64 kTestPasses = 50 * 12001;
 
-QStringList indexedTexts(QWidget *screen, const char *name, int count) {
-    QStringList texts;
-    for (int i = 0; i < count; ++i)
-        texts << textOf(screen, QStringLiteral("%1(%2)").arg(name).arg(i));
-    return texts;
-}
-
 } // namespace
 
 class YamahaPanelsTest : public QObject {

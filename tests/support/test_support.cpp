@@ -150,6 +150,13 @@ QString textOf(QWidget *window, const QString &name) {
     return QStringLiteral("<no text control %1>").arg(name);
 }
 
+QStringList indexedTexts(QWidget *window, const char *name, int count) {
+    QStringList texts;
+    for (int i = 0; i < count; ++i)
+        texts << textOf(window, QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i));
+    return texts;
+}
+
 bool isEnabled(QWidget *window, const QString &name) {
     QWidget *control = find<QWidget>(window, name);
     return control && control->isEnabled();

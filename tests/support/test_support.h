@@ -95,6 +95,8 @@ QStringList listTexts(QWidget *window, const QString &name);
 // Clicks the item at `row` of a list box as the user does.
 void clickListItem(QWidget *window, const QString &name, int row);
 QString textOf(QWidget *window, const QString &name); // label, button, box, frame caption
+// textOf of the indexed controls name(0) to name(count - 1).
+QStringList indexedTexts(QWidget *window, const char *name, int count);
 bool isEnabled(QWidget *window, const QString &name);
 bool isShown(QWidget *window, const QString &name); // visible to the user
 QString focusName(QWidget *window);                 // object name of the focus control
