@@ -320,6 +320,32 @@ bool EngineScreen::runLive(const std::function<void()> &step, int waitLimit) {
     }
 }
 
+void EngineScreen::diagnoseInList(const qint16 &faults, const QString &codeLine,
+                                  const std::function<QStringList()> &lines) {
+    const int ticket = beginExchange();
+    resultList->clear();
+    ui::setHourglass();
+    if (!exchangeProgress(ticket))
+        return;
+    if (faults == 0) {
+        endExchangeWithMessage(ERRORS32::MsgNoFaults);
+        return;
+    }
+    if (!barHeldByPanel())
+        eraseFaultsButton->setEnabled(true);
+    listFaults(faults, codeLine, lines());
+    endExchange();
+}
+
+void EngineScreen::eraseAndReport(qint16 &faults) {
+    const int ticket = beginExchange();
+    faults = 0;
+    if (!exchangeProgress(ticket))
+        return;
+    progressLabel->setText(progressLabel->text() + QStringLiteral("III"));
+    endExchangeWithMessage(ERRORS32::MsgFaultsErased);
+}
+
 bool EngineScreen::runLiveCycles(QLabel *bar, int steps, int waitLimit,
                                  const std::function<void(int step)> &showStep) {
     int step = 0;

@@ -121,6 +121,13 @@ public:
     // Diagnosis found `count` faults: the count, a blank line, the fault
     // code line and the lines that explain it, in the result list.
     void listFaults(int count, const QString &codeLine, const QStringList &lines);
+    // Diagnosis in the result list: progress, then the `faults` found with
+    // the fault code line and the lines that explain it (Erase faults enabled
+    // unless a panel holds the ButtonBar), or "no faults" when there are none.
+    void diagnoseInList(const qint16 &faults, const QString &codeLine,
+                        const std::function<QStringList()> &lines);
+    // Erase faults: `faults` emptied, progress ending in "III", "faults erased".
+    void eraseAndReport(qint16 &faults);
 
     // Repeated displays. runLive sets LiveRunState to running and repeats
     // step() then BusyWait(waitLimit) until the state is no longer running

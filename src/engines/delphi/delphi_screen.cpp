@@ -119,27 +119,10 @@ void DelphiScreen::connectToUnit() {
 }
 
 void DelphiScreen::diagnose() {
-    const int ticket = beginExchange();
-    resultList->clear();
-    ui::setHourglass();
-    if (!exchangeProgress(ticket))
-        return;
-    if (ActiveFaultCount != 0) {
-        if (!barHeldByPanel())
-            eraseFaultsButton->setEnabled(true);
-        listFaults(ActiveFaultCount, QString::fromUtf8(kFaultCodeLine),
-                   unitlink::bilingualLines(kFaultLines));
-        endExchange();
-        return;
-    }
-    endExchangeWithMessage(ERRORS32::MsgNoFaults);
+    diagnoseInList(ActiveFaultCount, QString::fromUtf8(kFaultCodeLine),
+                   [] { return unitlink::bilingualLines(kFaultLines); });
 }
 
 void DelphiScreen::eraseFaults() {
-    const int ticket = beginExchange();
-    ActiveFaultCount = 0;
-    if (!exchangeProgress(ticket))
-        return;
-    progressLabel->setText(progressLabel->text() + QStringLiteral("III"));
-    endExchangeWithMessage(ERRORS32::MsgFaultsErased);
+    eraseAndReport(ActiveFaultCount);
 }

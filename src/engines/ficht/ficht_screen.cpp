@@ -128,14 +128,7 @@ void FichtScreen::connectToUnit() {
 }
 
 void FichtScreen::diagnose() {
-    const int ticket = beginExchange();
-    resultList->clear();
-    ui::setHourglass();
-    if (!exchangeProgress(ticket))
-        return;
-    if (ActiveFaultCount != 0) {
-        if (!barHeldByPanel())
-            eraseFaultsButton->setEnabled(true);
+    diagnoseInList(ActiveFaultCount, QString::fromUtf8(kFaultCodeLine), [] {
         QStringList lines;
         if (ERRORS32::LanguageCode == ERRORS32::Spanish)
             for (const char *line : kFaultLinesSpanish)
@@ -143,18 +136,10 @@ void FichtScreen::diagnose() {
         else
             for (const char *line : kFaultLinesEnglish)
                 lines << QString::fromUtf8(line);
-        listFaults(ActiveFaultCount, QString::fromUtf8(kFaultCodeLine), lines);
-        endExchange();
-        return;
-    }
-    endExchangeWithMessage(ERRORS32::MsgNoFaults);
+        return lines;
+    });
 }
 
 void FichtScreen::eraseFaults() {
-    const int ticket = beginExchange();
-    ActiveFaultCount = 0;
-    if (!exchangeProgress(ticket))
-        return;
-    progressLabel->setText(progressLabel->text() + QStringLiteral("III"));
-    endExchangeWithMessage(ERRORS32::MsgFaultsErased);
+    eraseAndReport(ActiveFaultCount);
 }
