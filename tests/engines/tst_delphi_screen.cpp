@@ -44,13 +44,6 @@ bool barIs(QWidget *screen, bool enabled) {
     return true;
 }
 
-QStringList rowOf(QWidget *screen, int row) {
-    QStringList cells;
-    for (int col = 0; col < 6; ++col)
-        cells << find<ui::Grid>(screen, "MSFlexGrid1")->cell(row, col);
-    return cells;
-}
-
 } // namespace
 
 class DelphiScreenTest : public QObject {
@@ -216,9 +209,9 @@ private slots:
         QCOMPARE(focusName(screen), QStringLiteral("Command32"));
         QCOMPARE(textOf(screen, "Frame9"), QStringLiteral("Live Data"));
         QCOMPARE(textOf(screen, "Command35"), QStringLiteral("Conect"));
-        QCOMPARE(rowOf(screen, 8), row8);
-        QCOMPARE(rowOf(screen, 9), row9);
-        QCOMPARE(rowOf(screen, 11)[2], QStringLiteral("#"));
+        QCOMPARE(gridRow(screen, "MSFlexGrid1", 8), row8);
+        QCOMPARE(gridRow(screen, "MSFlexGrid1", 9), row9);
+        QCOMPARE(gridRow(screen, "MSFlexGrid1", 11)[2], QStringLiteral("#"));
         auto *grid = find<ui::Grid>(screen, "MSFlexGrid1");
         QCOMPARE(grid->rowCount(), 26);
         QCOMPARE(grid->colAlignment(4), ui::Grid::Align::LeftBottom);
@@ -261,7 +254,7 @@ private slots:
         QString bar;
         pump.at((step - 1) * kStepPasses + 1, [&] {
             for (int row = 0; row < 12; ++row)
-                values << rowOf(screen, row)[1];
+                values << gridRow(screen, "MSFlexGrid1", row)[1];
             bar = textOf(screen, "Label9");
             press(screen, "Command32");
         });
@@ -280,13 +273,13 @@ private slots:
         QCOMPARE(pump.passes(), 3 * kStepPasses);
         QVERIFY(isShown(screen, "Frame9"));
         QCOMPARE(textOf(screen, "Label9"), QStringLiteral("End Process"));
-        QCOMPARE(rowOf(screen, 1)[1], QStringLiteral("99.7"));
+        QCOMPARE(gridRow(screen, "MSFlexGrid1", 1)[1], QStringLiteral("99.7"));
         QCOMPARE(focusName(screen), QStringLiteral("Command32"));
         press(screen, "Command32");
         QVERIFY(!isShown(screen, "Frame9") && barIs(screen, true));
         QCOMPARE(focusName(screen), QStringLiteral("Command3"));
         for (int row = 0; row < 26; ++row)
-            QCOMPARE(rowOf(screen, row).join(""), QString());
+            QCOMPARE(gridRow(screen, "MSFlexGrid1", row).join(""), QString());
     }
 
     void anOutputTestEndsTheSame_data() {

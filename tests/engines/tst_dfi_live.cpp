@@ -15,13 +15,6 @@ constexpr qint64 firstPassOf(int tick) {
     return (tick - 1) * kTickPasses + 1;
 }
 
-QStringList rowOf(QWidget *screen, int row) {
-    QStringList cells;
-    for (int col = 0; col < 6; ++col)
-        cells << find<ui::Grid>(screen, "MSFlexGrid1")->cell(row, col);
-    return cells;
-}
-
 } // namespace
 
 class DfiLiveTest : public QObject {
@@ -62,9 +55,9 @@ private slots:
         QCOMPARE(textOf(screen, "Frame9"), QStringLiteral("Live Data"));
         QCOMPARE(textOf(screen, "Command35"), QStringLiteral("Conect"));
         QCOMPARE(textOf(screen, "Label9"), QString());
-        QCOMPARE(rowOf(screen, 3), row3);
-        QCOMPARE(rowOf(screen, 4), row4);
-        QCOMPARE(rowOf(screen, 10).join(""), QString());
+        QCOMPARE(gridRow(screen, "MSFlexGrid1", 3), row3);
+        QCOMPARE(gridRow(screen, "MSFlexGrid1", 4), row4);
+        QCOMPARE(gridRow(screen, "MSFlexGrid1", 10).join(""), QString());
         auto *grid = find<ui::Grid>(screen, "MSFlexGrid1");
         QCOMPARE(grid->rowCount(), 26);
         QCOMPARE(grid->colWidth(3), 3640);
@@ -92,7 +85,7 @@ private slots:
         auto *screen = openScreen(pump, ERRORS32::English, {"Command29", "Command11"});
         QString seenThrottle, seenBar;
         pump.at(firstPassOf(tick), [&] {
-            seenThrottle = rowOf(screen, 1)[1];
+            seenThrottle = gridRow(screen, "MSFlexGrid1", 1)[1];
             seenBar = textOf(screen, "Label9");
             press(screen, "Command32");
         });
@@ -122,11 +115,14 @@ private slots:
         auto *screen = openScreen(pump, ERRORS32::English, {"Command29", "Command11"});
         pump.at(10, [&] { press(screen, "Command32"); });
         press(screen, "Command35");
-        QCOMPARE(QStringList({rowOf(screen, 0)[1], rowOf(screen, 4)[1]}), left);
-        QCOMPARE(QStringList({rowOf(screen, 2)[4], rowOf(screen, 4)[4], rowOf(screen, 5)[4],
-                              rowOf(screen, 6)[4]}),
+        QCOMPARE(QStringList(
+                     {gridRow(screen, "MSFlexGrid1", 0)[1], gridRow(screen, "MSFlexGrid1", 4)[1]}),
+                 left);
+        QCOMPARE(QStringList(
+                     {gridRow(screen, "MSFlexGrid1", 2)[4], gridRow(screen, "MSFlexGrid1", 4)[4],
+                      gridRow(screen, "MSFlexGrid1", 5)[4], gridRow(screen, "MSFlexGrid1", 6)[4]}),
                  right);
-        QCOMPARE(rowOf(screen, 6)[5], QStringLiteral("Off"));
+        QCOMPARE(gridRow(screen, "MSFlexGrid1", 6)[5], QStringLiteral("Off"));
     }
 
     void firstExitStopsSecondCloses() {
@@ -138,13 +134,13 @@ private slots:
         QCOMPARE(screen->LiveRunState, unitlink::EngineScreen::kStopRequested);
         QVERIFY(isShown(screen, "Frame9"));
         QCOMPARE(textOf(screen, "Label9"), QString(8, 'I'));
-        QCOMPARE(rowOf(screen, 0)[1], QStringLiteral("500"));
+        QCOMPARE(gridRow(screen, "MSFlexGrid1", 0)[1], QStringLiteral("500"));
         press(screen, "Command32");
         QVERIFY(!isShown(screen, "Frame9"));
         QCOMPARE(focusName(screen), QStringLiteral("Command3"));
-        QCOMPARE(rowOf(screen, 0).join(""), QString());
+        QCOMPARE(gridRow(screen, "MSFlexGrid1", 0).join(""), QString());
         press(screen, "Command11");
-        QCOMPARE(rowOf(screen, 0),
+        QCOMPARE(gridRow(screen, "MSFlexGrid1", 0),
                  QStringList({"Engine Speed", "", "RPM", "Port Coolant Temp.", "", "ºF"}));
     }
 

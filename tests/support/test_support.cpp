@@ -4,6 +4,7 @@
 #include "app/window_registry.h"
 #include "program.h"
 #include "support/as_drawn.h"
+#include "ui/grid.h"
 #include "ui/messagebox.h"
 
 #include <QApplication>
@@ -148,6 +149,14 @@ QString textOf(QWidget *window, const QString &name) {
     if (control && control->isWindow())
         return control->windowTitle();
     return QStringLiteral("<no text control %1>").arg(name);
+}
+
+QStringList gridRow(QWidget *window, const QString &name, int row) {
+    QStringList cells;
+    if (auto *grid = find<ui::Grid>(window, name))
+        for (int col = 0; col < grid->columnCount(); ++col)
+            cells << grid->cell(row, col);
+    return cells;
 }
 
 QStringList indexedTexts(QWidget *window, const char *name, int count) {

@@ -97,6 +97,8 @@ void clickListItem(QWidget *window, const QString &name, int row);
 QString textOf(QWidget *window, const QString &name); // label, button, box, frame caption
 // textOf of the indexed controls name(0) to name(count - 1).
 QStringList indexedTexts(QWidget *window, const char *name, int count);
+// Every cell of one row of the grid `name`.
+QStringList gridRow(QWidget *window, const QString &name, int row);
 bool isEnabled(QWidget *window, const QString &name);
 bool isShown(QWidget *window, const QString &name); // visible to the user
 QString focusName(QWidget *window);                 // object name of the focus control
