@@ -1,21 +1,27 @@
 // Walks every window through the states a user reaches by clicking, in all
 // eight languages, and checks each state as it is drawn: every text fits its
 // control, no shown panel lets what lies under it show through, and the
-// focus never rests on a control the user cannot see.
+// focus never rests on a control the user cannot see. In English and Spanish
+// it also writes what each state shows and compares it with the reviewed
+// golden files under tests/golden (TIDEWELL_UPDATE_GOLDEN=1 rewrites them).
 
 #include "app/errors32.h"
 #include "link/engine_screen.h"
 #include "support/as_drawn.h"
+#include "support/snapshot.h"
 #include "support/test_support.h"
 #include "ui/picture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QSet>
 
 using namespace testing;
@@ -56,6 +62,7 @@ public:
         stepStart_ = passes();
         checked_ = checked;
     }
+    qint64 stepPasses() const { return passes() - stepStart_; }
     void pass() override {
         CountingPump::pass();
         const qint64 n = passes() - stepStart_;
@@ -77,6 +84,8 @@ public:
         pump_.check = [this] {
             if (!window_)
                 return;
+            if (!writing_.isEmpty())
+                noteOnTheWay();
             // Measuring is dear; the texts change at a few passes only.
             QString shown = whatIsShown(window_);
             if (shown == lastChecked_)
@@ -101,15 +110,23 @@ public:
     void explore() {
         language_ = ERRORS32::English;
         render_ = true;
+        startWriting();
         exploreFrom({});
+        written_[language_] = writing_;
+        writing_.clear();
     }
     // Takes the user to each of those states again in another language.
     void revisit(int language) {
         language_ = language;
         render_ = false;
+        startWriting();
         for (const QList<Step> &path : std::as_const(paths_))
             visit(path);
+        written_[language_] = writing_;
+        writing_.clear();
     }
+    // What every state showed in a language written down, if it was.
+    QString written(int language) const { return written_.value(language); }
     QStringList problems() const {
         QStringList sorted(problems_.begin(), problems_.end());
         sorted.sort();
@@ -143,6 +160,12 @@ private:
         window_ = window;
         renderedInRun_ = false;
         pump_.startStep(checked);
+        if (checked) {
+            sleepsBefore_ = sleeps_.calls.size();
+            boxesBefore_ = boxes_.texts.size();
+            onTheWay_.clear();
+            shapesOnTheWay_.clear();
+        }
         switch (step.kind) {
         case Step::Menu:
             chooseMenu(step.name);
@@ -221,6 +244,60 @@ private:
         if (!focus.isEmpty())
             found << focus + QStringLiteral(" after ") + describe(path);
         record(found);
+        if (!writing_.isEmpty())
+            writeState(window, path);
+    }
+
+    // English and Spanish are written down: between them they show every
+    // text a screen chooses by language.
+    void startWriting() {
+        writing_.clear();
+        atRest_.clear();
+        if (language_ == ERRORS32::English || language_ == ERRORS32::Spanish)
+            writing_ = QStringLiteral("# %1 in %2: what every state a click reaches shows\n")
+                           .arg(QLatin1String(entry_.form),
+                                QLatin1String(kLanguageNames[language_ - 1]));
+    }
+
+    // A state the last step's run shows on its way, the first time it shows
+    // it: a growing bar or a changing reading is the same state on the way.
+    void noteOnTheWay() {
+        Snapshot now = Snapshot::of(window_);
+        const QString shape = now.shape();
+        if (shapesOnTheWay_.contains(shape))
+            return;
+        shapesOnTheWay_.insert(shape);
+        onTheWay_.append({pump_.stepPasses(), std::move(now)});
+    }
+
+    // The state after the path: the step's counts, then what changed from
+    // the state before it, on the way and at rest (the opening in full).
+    void writeState(QWidget *window, const QList<Step> &path) {
+        const Snapshot now = Snapshot::of(window);
+        QString section = QStringLiteral("\n=== %1\n").arg(
+            path.isEmpty() ? QStringLiteral("(opening)") : describe(path));
+        if (path.isEmpty()) {
+            section += now.text();
+        } else {
+            QStringList sleeps;
+            for (qsizetype i = sleepsBefore_; i < qsizetype(sleeps_.calls.size()); ++i)
+                sleeps << QString::number(sleeps_.calls[size_t(i)]);
+            section += QStringLiteral("passes %1, sleeps [%2]\n")
+                           .arg(pump_.stepPasses())
+                           .arg(sleeps.join(QStringLiteral(", ")));
+            for (qsizetype i = boxesBefore_; i < boxes_.texts.size(); ++i)
+                section += QStringLiteral("message box %1\n").arg(quoted(boxes_.texts[i]));
+            Snapshot before = atRest_.value(describe(path.first(path.size() - 1)));
+            for (const auto &[pass, shown] : std::as_const(onTheWay_)) {
+                const QString changes = shown.changesFrom(before);
+                if (!changes.isEmpty())
+                    section += QStringLiteral("-- on the way, pass %1\n").arg(pass) + changes;
+                before = shown;
+            }
+            section += QStringLiteral("-- at rest\n") + now.changesFrom(before);
+        }
+        atRest_.insert(describe(path), now);
+        writing_ += section;
     }
 
     void record(const QStringList &found) {
@@ -296,7 +373,52 @@ private:
     QString lastChecked_;
     bool renderedInRun_ = false;
     QSet<QString> problems_;
+    // The golden text being written, the states at rest by path, and what
+    // the last step showed on its way.
+    QString writing_;
+    QHash<int, QString> written_;
+    QHash<QString, Snapshot> atRest_;
+    QList<std::pair<qint64, Snapshot>> onTheWay_;
+    QSet<QString> shapesOnTheWay_;
+    qsizetype sleepsBefore_ = 0;
+    qsizetype boxesBefore_ = 0;
 };
+
+// Compares what a walk wrote with its golden file, or rewrites the file when
+// TIDEWELL_UPDATE_GOLDEN is set; a difference is shown as a unified diff
+// whose hunks name their state.
+QString differenceFromGolden(const QString &form, int language, const QString &written) {
+    const QString name =
+        QStringLiteral("%1.%2.txt").arg(form, QLatin1String(kLanguageNames[language - 1]));
+    const QString golden = QStringLiteral(TIDEWELL_GOLDEN_DIR "/") + name;
+    if (qEnvironmentVariableIsSet("TIDEWELL_UPDATE_GOLDEN")) {
+        QFile file(golden);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return QStringLiteral("cannot write ") + golden;
+        file.write(written.toUtf8());
+        return QString();
+    }
+    QFile file(golden);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("no golden file %1 (TIDEWELL_UPDATE_GOLDEN=1 writes it)").arg(golden);
+    if (QString::fromUtf8(file.readAll()) == written)
+        return QString();
+    const QString actual = QDir::current().absoluteFilePath(QStringLiteral("actual.") + name);
+    QFile out(actual);
+    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        out.write(written.toUtf8());
+    out.close();
+    QProcess diff;
+    diff.start(QStringLiteral("diff"), {QStringLiteral("-u"), QStringLiteral("-F"),
+                                        QStringLiteral("^=== "), golden, actual});
+    diff.waitForFinished();
+    QStringList lines = QString::fromUtf8(diff.readAllStandardOutput()).split(QLatin1Char('\n'));
+    if (lines.size() > 400)
+        lines = lines.mid(0, 400) << QStringLiteral("... (the whole of it: diff -u %1 %2)")
+                                         .arg(golden, actual);
+    return QStringLiteral("%1 differs from what the walk saw:\n").arg(name) +
+           lines.join(QLatin1Char('\n'));
+}
 
 } // namespace
 
@@ -324,7 +446,13 @@ private slots:
         walk.explore();
         for (int language : kLanguagesRevisited)
             walk.revisit(language);
-        const QStringList problems = walk.problems();
+        QStringList problems = walk.problems();
+        for (int language : {ERRORS32::English, ERRORS32::Spanish}) {
+            const QString difference = differenceFromGolden(
+                QLatin1String(kWindows[window].form), language, walk.written(language));
+            if (!difference.isEmpty())
+                problems << difference;
+        }
         for (const QString &problem : problems)
             qInfo("%s", qPrintable(problem));
         QVERIFY2(problems.isEmpty(),
