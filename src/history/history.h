@@ -1,0 +1,75 @@
+#pragma once
+
+#include "history/history_query.h"
+
+#include <QObject>
+#include <QSet>
+#include <QTimer>
+
+#include <memory>
+
+namespace history {
+
+class Outbox;
+class PostgresStore;
+class SqliteStore;
+
+// The history every screen records into and the History window reads: the
+// file on this PC, and when a server is set, the shared server with the
+// file as its outbox. Opened at first use. A fault of the store is said
+// once (problem()) and never stops the caller.
+class History : public QObject {
+    Q_OBJECT
+public:
+    enum class Problem {
+        MovedAside,     // detail: the name the unreadable file was given
+        KeptInMemory,   // detail: the file that cannot be written
+        ServerRefused,  // detail: the server's answer
+    };
+    Q_ENUM(Problem)
+    struct Config {
+        QString localFile; // empty: kept in memory
+        QString serverUrl; // empty: this PC only
+    };
+
+    static History &instance();
+    ~History() override;
+
+    // Closes what is open; the next use opens `config`.
+    void configure(const Config &config);
+    Config config() const { return config_; }
+
+    // Records a completed Diagnosis now; returns its id.
+    QString record(const QString &make, const QString &model, const QString &faults);
+    // Stores a record made elsewhere (its id and time kept).
+    bool store(const Record &record);
+    bool update(const QString &id, const QString &model, const QString &plates);
+    bool remove(const QString &id);
+    Page search(const Query &query);
+    // Sends what the outbox holds, oldest first; true when it is empty.
+    bool sendOutbox();
+    int unsent();
+
+    static constexpr int kRetryMs = 30000;
+
+signals:
+    void problem(history::History::Problem problem, const QString &detail);
+    void changed();
+
+private:
+    History();
+    void ensureOpen();
+    void keepInMemory();
+    void say(Problem kind, const QString &detail);
+    bool serverReachable();
+    bool apply(const Record &record, int op);
+
+    Config config_;
+    std::unique_ptr<SqliteStore> local_;
+    std::unique_ptr<Outbox> outbox_;
+    std::unique_ptr<PostgresStore> server_;
+    QSet<int> said_;
+    QTimer retry_;
+};
+
+} // namespace history

@@ -1,0 +1,161 @@
+#include "history/postgres_store.h"
+
+#include "history/sql_steps.h"
+
+#include <QSqlError>
+#include <QUuid>
+
+namespace history {
+
+namespace {
+
+const QString kSelect =
+    QStringLiteral("SELECT id, recorded_at, make, model, plates, faults FROM tidewell_records");
+const QString kOrder = QStringLiteral("recorded_at DESC, seq DESC");
+
+// Each step brings the schema from the version before it to its own.
+const char *const kMigrations[PostgresStore::kSchemaVersion] = {
+    "CREATE TABLE tidewell_records (id TEXT PRIMARY KEY, seq BIGSERIAL NOT NULL,"
+    " recorded_at TEXT NOT NULL, make TEXT NOT NULL, model TEXT NOT NULL,"
+    " plates TEXT NOT NULL, plates_key TEXT NOT NULL, faults TEXT NOT NULL);"
+    "CREATE INDEX tidewell_records_by_time ON tidewell_records (recorded_at, seq)",
+};
+
+// A server that answered with a refusal, rather than one that is away or
+// only starting or stopping.
+bool isRefusal(const QString &error) {
+    return error.contains(QLatin1String("FATAL")) &&
+           !error.contains(QLatin1String("starting up")) &&
+           !error.contains(QLatin1String("shutting down")) &&
+           !error.contains(QLatin1String("terminating connection"));
+}
+
+} // namespace
+
+PostgresStore::PostgresStore(ServerAddress address)
+    : address_(std::move(address)),
+      connection_(QStringLiteral("history-postgres-") + QUuid::createUuid().toString()) {}
+
+PostgresStore::~PostgresStore() {
+    disconnect();
+    if (QSqlDatabase::contains(connection_))
+        QSqlDatabase::removeDatabase(connection_);
+}
+
+void PostgresStore::disconnect() {
+    connected_ = false;
+    if (QSqlDatabase::contains(connection_))
+        QSqlDatabase::database(connection_, false).close();
+}
+
+PostgresStore::State PostgresStore::connectToServer() {
+    if (connected_)
+        return State::Connected;
+    if (!QSqlDatabase::contains(connection_)) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection_);
+        if (!address_.host.isEmpty())
+            db.setHostName(address_.host);
+        if (address_.port > 0)
+            db.setPort(address_.port);
+        db.setDatabaseName(address_.database);
+        if (!address_.user.isEmpty())
+            db.setUserName(address_.user);
+        // A server that does not answer holds the window only briefly.
+        db.setConnectOptions(QStringLiteral("connect_timeout=2"));
+    }
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (!db.isValid()) {
+        lastError_ = QStringLiteral("the PostgreSQL driver (QPSQL) is not installed");
+        return State::Refused;
+    }
+    if (!db.open()) {
+        lastError_ = db.lastError().text();
+        return isRefusal(lastError_) ? State::Refused : State::Away;
+    }
+    if (!prepareSchema()) {
+        const QString error = lastError_;
+        db.close();
+        lastError_ = error;
+        return State::Refused;
+    }
+    connected_ = true;
+    return State::Connected;
+}
+
+bool PostgresStore::prepareSchema() {
+    SqlSteps sql(QSqlDatabase::database(connection_, false));
+    const bool done = sql.transaction([&] {
+        // Two PCs connecting for the first time at once: one migrates.
+        if (!sql.run(QStringLiteral("SELECT pg_advisory_xact_lock(7365)")) ||
+            !sql.run(QStringLiteral(
+                "CREATE TABLE IF NOT EXISTS tidewell_schema (version INTEGER NOT NULL)")) ||
+            !sql.run(QStringLiteral("SELECT version FROM tidewell_schema")))
+            return false;
+        const bool known = sql.query().next();
+        const int version = known ? sql.query().value(0).toInt() : 0;
+        for (int step = version; step < kSchemaVersion; ++step)
+            for (const QString &statement :
+                 QString::fromLatin1(kMigrations[step]).split(QLatin1Char(';')))
+                if (!sql.run(statement))
+                    return false;
+        if (version >= kSchemaVersion)
+            return true;
+        return known ? sql.run(QStringLiteral("UPDATE tidewell_schema SET version = ?"),
+                               {kSchemaVersion})
+                     : sql.run(QStringLiteral("INSERT INTO tidewell_schema VALUES (?)"),
+                               {kSchemaVersion});
+    });
+    if (!done)
+        lastError_ = QStringLiteral("schema: ") + sql.error();
+    return done;
+}
+
+bool PostgresStore::failed(const QString &what, const QString &error) {
+    lastError_ = what + QStringLiteral(": ") + error;
+    disconnect();
+    return false;
+}
+
+bool PostgresStore::add(const Record &record) {
+    if (connectToServer() != State::Connected)
+        return false;
+    SqlSteps sql(QSqlDatabase::database(connection_, false));
+    return sql.run(QStringLiteral("INSERT INTO tidewell_records (id, recorded_at, make, model, "
+                                  "plates, plates_key, faults) VALUES (?, ?, ?, ?, ?, ?, ?) "
+                                  "ON CONFLICT (id) DO NOTHING"),
+                   {record.id, storedTime(record.when), record.make, record.model, record.plates,
+                    platesKey(record.plates), record.faults}) ||
+           failed(QStringLiteral("add"), sql.error());
+}
+
+bool PostgresStore::update(const QString &id, const QString &model, const QString &plates) {
+    if (connectToServer() != State::Connected)
+        return false;
+    SqlSteps sql(QSqlDatabase::database(connection_, false));
+    return sql.run(QStringLiteral("UPDATE tidewell_records SET model = ?, plates = ?, "
+                                  "plates_key = ? WHERE id = ?"),
+                   {model, plates, platesKey(plates), id}) ||
+           failed(QStringLiteral("update"), sql.error());
+}
+
+bool PostgresStore::remove(const QString &id) {
+    if (connectToServer() != State::Connected)
+        return false;
+    SqlSteps sql(QSqlDatabase::database(connection_, false));
+    return sql.run(QStringLiteral("DELETE FROM tidewell_records WHERE id = ?"), {id}) ||
+           failed(QStringLiteral("remove"), sql.error());
+}
+
+std::optional<Page> PostgresStore::search(const Query &query) {
+    if (connectToServer() != State::Connected)
+        return std::nullopt;
+    SqlSteps sql(QSqlDatabase::database(connection_, false));
+    QVariantList values;
+    if (!sql.run(SqlSteps::searchSql(kSelect, kOrder, query, values), values)) {
+        failed(QStringLiteral("search"), sql.error());
+        return std::nullopt;
+    }
+    return sql.page(query.limit);
+}
+
+} // namespace history

@@ -1,0 +1,74 @@
+#include "history/sql_steps.h"
+
+#include <QSqlError>
+
+namespace history {
+
+bool SqlSteps::run(const QString &sql, const QVariantList &values) {
+    query_ = QSqlQuery(db_);
+    query_.setForwardOnly(true);
+    if (!query_.prepare(sql)) {
+        error_ = query_.lastError().text();
+        return false;
+    }
+    for (int i = 0; i < values.size(); ++i)
+        query_.bindValue(i, values[i]);
+    if (!query_.exec()) {
+        error_ = query_.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+bool SqlSteps::transaction(const std::function<bool()> &steps) {
+    if (!db_.transaction()) {
+        error_ = db_.lastError().text();
+        return false;
+    }
+    if (steps() && db_.commit())
+        return true;
+    if (error_.isEmpty())
+        error_ = db_.lastError().text();
+    query_ = QSqlQuery();
+    db_.rollback();
+    return false;
+}
+
+Page SqlSteps::page(int limit) {
+    Page page;
+    while (query_.next()) {
+        if (page.records.size() >= limit) {
+            page.more = true;
+            break;
+        }
+        page.records.append({query_.value(0).toString(), timeFromStored(query_.value(1).toString()),
+                             query_.value(2).toString(), query_.value(3).toString(),
+                             query_.value(4).toString(), query_.value(5).toString()});
+    }
+    query_ = QSqlQuery();
+    return page;
+}
+
+QString SqlSteps::searchSql(const QString &select, const QString &order, const Query &query,
+                            QVariantList &values) {
+    QStringList conditions;
+    if (query.from.isValid()) {
+        conditions << QStringLiteral("recorded_at >= ?");
+        values << query.lowerBound();
+    }
+    if (query.to.isValid()) {
+        conditions << QStringLiteral("recorded_at < ?");
+        values << query.upperBound();
+    }
+    if (!platesKey(query.plates).isEmpty()) {
+        conditions << QStringLiteral("plates_key LIKE ? ESCAPE '\\'");
+        values << query.platesPattern();
+    }
+    QString sql = select;
+    if (!conditions.isEmpty())
+        sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
+    values << query.limit + 1;
+    return sql + QStringLiteral(" ORDER BY ") + order + QStringLiteral(" LIMIT ?");
+}
+
+} // namespace history

@@ -1,0 +1,174 @@
+#include "history/sqlite_store.h"
+
+#include "history/sql_steps.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QUuid>
+
+namespace history {
+
+namespace {
+
+const QString kSelect =
+    QStringLiteral("SELECT id, recorded_at, make, model, plates, faults FROM records");
+const QString kOrder = QStringLiteral("recorded_at DESC, rowid DESC");
+
+// Each step brings the schema from the version before it to its own.
+const char *const kMigrations[SqliteStore::kSchemaVersion] = {
+    "CREATE TABLE records (id TEXT PRIMARY KEY NOT NULL, recorded_at TEXT NOT NULL,"
+    " make TEXT NOT NULL, model TEXT NOT NULL, plates TEXT NOT NULL,"
+    " plates_key TEXT NOT NULL, faults TEXT NOT NULL);"
+    "CREATE INDEX records_by_time ON records (recorded_at);"
+    "CREATE TABLE outbox (seq INTEGER PRIMARY KEY AUTOINCREMENT, op TEXT NOT NULL,"
+    " id TEXT NOT NULL, recorded_at TEXT, make TEXT, model TEXT, plates TEXT, faults TEXT)",
+};
+
+// A file to create with owner-only permissions before SQLite opens it.
+bool createPrivateFile(const QString &path) {
+    if (QFileInfo::exists(path))
+        return true;
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return true;
+}
+
+} // namespace
+
+SqliteStore::SqliteStore()
+    : connection_(QStringLiteral("history-sqlite-") + QUuid::createUuid().toString()) {}
+
+SqliteStore::~SqliteStore() {
+    if (QSqlDatabase::contains(connection_)) {
+        QSqlDatabase::database(connection_, false).close();
+        QSqlDatabase::removeDatabase(connection_);
+    }
+}
+
+QSqlDatabase SqliteStore::database() const {
+    return QSqlDatabase::database(connection_, false);
+}
+
+bool SqliteStore::openConnection(const QString &path) {
+    if (QSqlDatabase::contains(connection_)) {
+        QSqlDatabase::database(connection_, false).close();
+        QSqlDatabase::removeDatabase(connection_);
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+    inMemory_ = path.isEmpty();
+    db.setDatabaseName(inMemory_ ? QStringLiteral(":memory:") : path);
+    // A second program on the same file waits for it rather than failing.
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    if (!db.open())
+        return failed(QStringLiteral("open"), db.lastError().text());
+    return true;
+}
+
+SqliteStore::Opened SqliteStore::open(const QString &path) {
+    movedTo_.clear();
+    if (path.isEmpty())
+        return openConnection(path) && prepareSchema() ? Opened::Fresh : Opened::Failed;
+    const bool existed = QFileInfo::exists(path);
+    if (!createPrivateFile(path)) {
+        failed(QStringLiteral("create"), path);
+        return Opened::Failed;
+    }
+    if (openConnection(path) && prepareSchema())
+        return existed ? Opened::Existing : Opened::Fresh;
+    // Unreadable: keep it for whoever wants to look, under a dated name.
+    QSqlDatabase::database(connection_, false).close();
+    QSqlDatabase::removeDatabase(connection_);
+    const QString aside =
+        path + QStringLiteral(".unreadable-") +
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    if (!QFile::rename(path, aside))
+        return Opened::Failed;
+    for (const char *suffix : {"-wal", "-shm"})
+        QFile::rename(path + QLatin1String(suffix), aside + QLatin1String(suffix));
+    movedTo_ = aside;
+    if (createPrivateFile(path) && openConnection(path) && prepareSchema())
+        return Opened::MovedAside;
+    return Opened::Failed;
+}
+
+bool SqliteStore::prepareSchema() {
+    SqlSteps sql(database());
+    // Reading the version also tells whether the file is a database at all.
+    if (!sql.run(QStringLiteral("PRAGMA user_version")) || !sql.query().next())
+        return failed(QStringLiteral("read"), sql.error());
+    const int version = sql.query().value(0).toInt();
+    sql.query() = QSqlQuery();
+    if (!inMemory_ && (!sql.run(QStringLiteral("PRAGMA journal_mode=WAL")) ||
+                       !sql.run(QStringLiteral("PRAGMA synchronous=FULL"))))
+        return failed(QStringLiteral("journal"), sql.error());
+    sql.query() = QSqlQuery();
+    if (!sql.run(QStringLiteral("PRAGMA quick_check")) || !sql.query().next() ||
+        sql.query().value(0).toString() != QLatin1String("ok"))
+        return failed(QStringLiteral("check"), sql.error());
+    sql.query() = QSqlQuery();
+    for (int step = version; step < kSchemaVersion; ++step) {
+        const bool done = sql.transaction([&] {
+            for (const QString &statement :
+                 QString::fromLatin1(kMigrations[step]).split(QLatin1Char(';')))
+                if (!sql.run(statement))
+                    return false;
+            return sql.run(QStringLiteral("PRAGMA user_version=%1").arg(step + 1));
+        });
+        if (!done)
+            return failed(QStringLiteral("schema"), sql.error());
+    }
+    return true;
+}
+
+bool SqliteStore::failed(const QString &what, const QString &error) {
+    lastError_ = what + QStringLiteral(": ") + error;
+    return false;
+}
+
+bool SqliteStore::add(const Record &record) {
+    SqlSteps sql(database());
+    const bool done = sql.transaction([&] {
+        return sql.run(QStringLiteral("INSERT OR IGNORE INTO records (id, recorded_at, make, "
+                                      "model, plates, plates_key, faults) "
+                                      "VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                       {record.id, storedTime(record.when), record.make, record.model,
+                        record.plates, platesKey(record.plates), record.faults});
+    });
+    return done || failed(QStringLiteral("add"), sql.error());
+}
+
+bool SqliteStore::update(const QString &id, const QString &model, const QString &plates) {
+    SqlSteps sql(database());
+    const bool done = sql.transaction([&] {
+        return sql.run(
+            QStringLiteral("UPDATE records SET model = ?, plates = ?, plates_key = ? WHERE id = ?"),
+            {model, plates, platesKey(plates), id});
+    });
+    return done || failed(QStringLiteral("update"), sql.error());
+}
+
+bool SqliteStore::remove(const QString &id) {
+    SqlSteps sql(database());
+    const bool done = sql.transaction(
+        [&] { return sql.run(QStringLiteral("DELETE FROM records WHERE id = ?"), {id}); });
+    return done || failed(QStringLiteral("remove"), sql.error());
+}
+
+std::optional<Page> SqliteStore::search(const Query &query) {
+    SqlSteps sql(database());
+    QVariantList values;
+    if (!sql.run(SqlSteps::searchSql(kSelect, kOrder, query, values), values)) {
+        failed(QStringLiteral("search"), sql.error());
+        return std::nullopt;
+    }
+    return sql.page(query.limit);
+}
+
+} // namespace history
