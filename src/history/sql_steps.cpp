@@ -11,8 +11,12 @@ bool SqlSteps::run(const QString &sql, const QVariantList &values) {
         error_ = query_.lastError().text();
         return false;
     }
-    for (int i = 0; i < values.size(); ++i)
-        query_.bindValue(i, values[i]);
+    for (int i = 0; i < values.size(); ++i) {
+        // An empty text is stored as empty text, not as NULL.
+        const bool emptyText =
+            values[i].typeId() == QMetaType::QString && values[i].toString().isNull();
+        query_.bindValue(i, emptyText ? QVariant(QStringLiteral("")) : values[i]);
+    }
     if (!query_.exec()) {
         error_ = query_.lastError().text();
         return false;

@@ -135,9 +135,9 @@ bool SqliteStore::failed(const QString &what, const QString &error) {
 bool SqliteStore::add(const Record &record) {
     SqlSteps sql(database());
     const bool done = sql.transaction([&] {
-        return sql.run(QStringLiteral("INSERT OR IGNORE INTO records (id, recorded_at, make, "
-                                      "model, plates, plates_key, faults) "
-                                      "VALUES (?, ?, ?, ?, ?, ?, ?)"),
+        return sql.run(QStringLiteral("INSERT INTO records (id, recorded_at, make, model, plates, "
+                                      "plates_key, faults) VALUES (?, ?, ?, ?, ?, ?, ?) "
+                                      "ON CONFLICT (id) DO NOTHING"),
                        {record.id, storedTime(record.when), record.make, record.model,
                         record.plates, platesKey(record.plates), record.faults});
     });
