@@ -82,6 +82,9 @@ SqliteStore::Opened SqliteStore::open(const QString &path) {
     }
     if (openConnection(path) && prepareSchema())
         return existed ? Opened::Existing : Opened::Fresh;
+    // A file that opens and reads but cannot take the schema is not moved.
+    if (!unreadable_)
+        return Opened::Failed;
     // Unreadable: keep it for whoever wants to look, under a dated name.
     QSqlDatabase::database(connection_, false).close();
     QSqlDatabase::removeDatabase(connection_);
@@ -101,30 +104,43 @@ SqliteStore::Opened SqliteStore::open(const QString &path) {
 bool SqliteStore::prepareSchema() {
     SqlSteps sql(database());
     // Reading the version also tells whether the file is a database at all.
+    unreadable_ = true;
     if (!sql.run(QStringLiteral("PRAGMA user_version")) || !sql.query().next())
         return failed(QStringLiteral("read"), sql.error());
     const int version = sql.query().value(0).toInt();
-    sql.query() = QSqlQuery();
-    if (!inMemory_ && (!sql.run(QStringLiteral("PRAGMA journal_mode=WAL")) ||
-                       !sql.run(QStringLiteral("PRAGMA synchronous=FULL"))))
-        return failed(QStringLiteral("journal"), sql.error());
     sql.query() = QSqlQuery();
     if (!sql.run(QStringLiteral("PRAGMA quick_check")) || !sql.query().next() ||
         sql.query().value(0).toString() != QLatin1String("ok"))
         return failed(QStringLiteral("check"), sql.error());
     sql.query() = QSqlQuery();
-    for (int step = version; step < kSchemaVersion; ++step) {
-        const bool done = sql.transaction([&] {
-            for (const QString &statement :
-                 QString::fromLatin1(kMigrations[step]).split(QLatin1Char(';')))
-                if (!sql.run(statement))
-                    return false;
-            return sql.run(QStringLiteral("PRAGMA user_version=%1").arg(step + 1));
-        });
-        if (!done)
-            return failed(QStringLiteral("schema"), sql.error());
+    unreadable_ = false;
+    // Every commit reaches the disk before it is reported.
+    if (!inMemory_ && (!sql.run(QStringLiteral("PRAGMA journal_mode=WAL")) ||
+                       !sql.run(QStringLiteral("PRAGMA synchronous=FULL"))))
+        return failed(QStringLiteral("journal"), sql.error());
+    sql.query() = QSqlQuery();
+    return version >= kSchemaVersion || migrate();
+}
+
+bool SqliteStore::migrate() {
+    // Another program may be migrating the same file: the write lock first,
+    // then the version again.
+    SqlSteps sql(database());
+    if (!sql.run(QStringLiteral("BEGIN IMMEDIATE")))
+        return failed(QStringLiteral("schema"), sql.error());
+    bool done = sql.run(QStringLiteral("PRAGMA user_version")) && sql.query().next();
+    for (int step = done ? sql.query().value(0).toInt() : 0; done && step < kSchemaVersion;
+         ++step) {
+        for (const QString &statement :
+             QString::fromLatin1(kMigrations[step]).split(QLatin1Char(';')))
+            done = done && sql.run(statement);
+        done = done && sql.run(QStringLiteral("PRAGMA user_version=%1").arg(step + 1));
     }
-    return true;
+    const QString error = sql.error();
+    if (done && sql.run(QStringLiteral("COMMIT")))
+        return true;
+    sql.run(QStringLiteral("ROLLBACK"));
+    return failed(QStringLiteral("schema"), error.isEmpty() ? sql.error() : error);
 }
 
 bool SqliteStore::failed(const QString &what, const QString &error) {

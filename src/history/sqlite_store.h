@@ -37,11 +37,13 @@ public:
 private:
     bool openConnection(const QString &path);
     bool prepareSchema();
+    bool migrate();
     bool failed(const QString &what, const QString &error);
 
     QString connection_;
     QString movedTo_;
     bool inMemory_ = false;
+    bool unreadable_ = false; // the last failure was the file's content
 };
 
 } // namespace history
