@@ -7,6 +7,13 @@ namespace history {
 bool SqlSteps::run(const QString &sql, const QVariantList &values) {
     query_ = QSqlQuery(db_);
     query_.setForwardOnly(true);
+    // Nothing to bind: run as it is (PostgreSQL prepares no schema statements).
+    if (values.isEmpty()) {
+        if (query_.exec(sql))
+            return true;
+        error_ = query_.lastError().text();
+        return false;
+    }
     if (!query_.prepare(sql)) {
         error_ = query_.lastError().text();
         return false;
