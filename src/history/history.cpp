@@ -62,6 +62,7 @@ void History::ensureOpen() {
 
 void History::keepInMemory() {
     const bool wasInMemory = local_ && local_->inMemory();
+    outbox_.reset(); // it holds the old file's connection
     local_ = std::make_unique<SqliteStore>();
     local_->open(QString());
     outbox_ = std::make_unique<Outbox>(local_->database());
