@@ -22,11 +22,29 @@
 namespace {
 
 // Options of Qt itself, which QApplication takes from the command line.
-const char *const kToolkitOptions[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-    "qwindowicon", "qwindowtitle", "reverse", "session", "style", "stylesheet",
-    "widgetcount", "display", "geometry", "title", "name", "visual", "ncols", "cmap",
-    "sync", "nograb", "dograb", "qmljsdebugger"};
+const char *const kToolkitOptions[] = {"platform",
+                                       "platformpluginpath",
+                                       "platformtheme",
+                                       "plugin",
+                                       "qwindowgeometry",
+                                       "qwindowicon",
+                                       "qwindowtitle",
+                                       "reverse",
+                                       "session",
+                                       "style",
+                                       "stylesheet",
+                                       "widgetcount",
+                                       "display",
+                                       "geometry",
+                                       "title",
+                                       "name",
+                                       "visual",
+                                       "ncols",
+                                       "cmap",
+                                       "sync",
+                                       "nograb",
+                                       "dograb",
+                                       "qmljsdebugger"};
 
 std::optional<QString> &serverFromCommandLine() {
     static std::optional<QString> server;

@@ -22,9 +22,9 @@ class History : public QObject {
     Q_OBJECT
 public:
     enum class Problem {
-        MovedAside,     // detail: the name the unreadable file was given
-        KeptInMemory,   // detail: the file that cannot be written
-        ServerRefused,  // detail: the server's answer
+        MovedAside,    // detail: the name the unreadable file was given
+        KeptInMemory,  // detail: the file that cannot be written
+        ServerRefused, // detail: the server's answer
     };
     Q_ENUM(Problem)
     struct Config {

@@ -13,9 +13,8 @@ bool Outbox::append(Op op, const Record &record) {
     const bool done = sql.transaction([&] {
         return sql.run(QStringLiteral("INSERT INTO outbox (op, id, recorded_at, make, model, "
                                       "plates, faults) VALUES (?, ?, ?, ?, ?, ?, ?)"),
-                       {QString::fromLatin1(kOpNames[int(op)]), record.id,
-                        storedTime(record.when), record.make, record.model, record.plates,
-                        record.faults});
+                       {QString::fromLatin1(kOpNames[int(op)]), record.id, storedTime(record.when),
+                        record.make, record.model, record.plates, record.faults});
     });
     lastError_ = sql.error();
     return done;
@@ -36,8 +35,8 @@ QList<Outbox::Entry> Outbox::pending() const {
             if (op == QLatin1String(kOpNames[i]))
                 entry.op = Op(i);
         entry.record = {rows.value(2).toString(), timeFromStored(rows.value(3).toString()),
-                        rows.value(4).toString(),  rows.value(5).toString(),
-                        rows.value(6).toString(),  rows.value(7).toString()};
+                        rows.value(4).toString(), rows.value(5).toString(),
+                        rows.value(6).toString(), rows.value(7).toString()};
         entries.append(entry);
     }
     return entries;

@@ -88,9 +88,8 @@ SqliteStore::Opened SqliteStore::open(const QString &path) {
     // Unreadable: keep it for whoever wants to look, under a dated name.
     QSqlDatabase::database(connection_, false).close();
     QSqlDatabase::removeDatabase(connection_);
-    const QString aside =
-        path + QStringLiteral(".unreadable-") +
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString aside = path + QStringLiteral(".unreadable-") +
+                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     if (!QFile::rename(path, aside))
         return Opened::Failed;
     for (const char *suffix : {"-wal", "-shm"})

@@ -341,9 +341,9 @@ bool EngineScreen::diagnoseInList(const qint16 &faults, const QString &codeLine,
 }
 
 void EngineScreen::recordDiagnosis(const QString &model, const QStringList &faults) {
-    history::History::instance().record(
-        MainWindow::menuCaptionOf(setup_.formName), model,
-        faults.isEmpty() ? QStringLiteral("-") : faults.join(QStringLiteral(", ")));
+    history::History::instance().record(MainWindow::menuCaptionOf(setup_.formName), model,
+                                        faults.isEmpty() ? QStringLiteral("-")
+                                                         : faults.join(QStringLiteral(", ")));
 }
 
 void EngineScreen::eraseAndReport(qint16 &faults) {

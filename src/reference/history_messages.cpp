@@ -17,10 +17,9 @@ void sayHistoryProblems() {
     connection = QObject::connect(
         &History::instance(), &History::problem, qApp,
         [](History::Problem problem, const QString &detail) {
-            const HistoryText &text = problem == History::Problem::MovedAside ? kFileMovedAside
-                                      : problem == History::Problem::KeptInMemory
-                                          ? kKeptInMemory
-                                          : kServerRefused;
+            const HistoryText &text = problem == History::Problem::MovedAside     ? kFileMovedAside
+                                      : problem == History::Problem::KeptInMemory ? kKeptInMemory
+                                                                                  : kServerRefused;
             ui::messageBox(QApplication::activeWindow(), text.shown().arg(detail));
         },
         Qt::QueuedConnection);

@@ -14,10 +14,10 @@ struct HistoryText {
 
 extern const HistoryText kMoreRecordsMatch;
 extern const HistoryText kLocalRecordsOnly;
-extern const HistoryText kNotADate;       // follows the box's label
+extern const HistoryText kNotADate; // follows the box's label
 extern const HistoryText kFirstAfterLast;
-extern const HistoryText kTableHelp;      // what a screen reader adds to the table
-extern const HistoryText kDeleteRecord;   // %1: the record as listed
+extern const HistoryText kTableHelp;    // what a screen reader adds to the table
+extern const HistoryText kDeleteRecord; // %1: the record as listed
 extern const HistoryText kYes;
 extern const HistoryText kNo;
 extern const HistoryText kFileMovedAside; // %1: the name it was given

@@ -177,9 +177,9 @@ std::optional<QDate> HistoryWindow::dateOf(const QString &text, bool *valid) {
     bool digits = text.size() == kDateLength;
     for (QChar c : text)
         digits = digits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
-    const QDate date = digits ? QDate(2000 + text.mid(4, 2).toInt(), text.mid(2, 2).toInt(),
-                                      text.left(2).toInt())
-                              : QDate();
+    const QDate date =
+        digits ? QDate(2000 + text.mid(4, 2).toInt(), text.mid(2, 2).toInt(), text.left(2).toInt())
+               : QDate();
     *valid = date.isValid();
     return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
 }
@@ -200,8 +200,10 @@ void HistoryWindow::refresh() {
     query.plates = platesBox_->text();
     QStringList hints;
     const std::pair<ui::TextBox *, QLabel *> dateBoxes[2] = {
-        {firstDateBox_, firstDateBox_->parentWidget()->findChild<QLabel *>(QStringLiteral("Label9"))},
-        {lastDateBox_, lastDateBox_->parentWidget()->findChild<QLabel *>(QStringLiteral("Label10"))}};
+        {firstDateBox_,
+         firstDateBox_->parentWidget()->findChild<QLabel *>(QStringLiteral("Label9"))},
+        {lastDateBox_,
+         lastDateBox_->parentWidget()->findChild<QLabel *>(QStringLiteral("Label10"))}};
     for (const auto &[box, label] : dateBoxes) {
         bool valid = true;
         const std::optional<QDate> date = dateOf(box->text(), &valid);
@@ -263,7 +265,8 @@ void HistoryWindow::fill(const history::Page &page) {
 
 void HistoryWindow::fitColumns() {
     // A column is widened to show its longest text in full.
-    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1);
+    const int margin =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1);
     const QFontMetrics metrics = table_->fontMetrics();
     for (int col = 0; col < kCols; ++col) {
         int needed = headingWidths_.value(col);

@@ -1,8 +1,8 @@
 // The history file when things go wrong: unreadable, unwritable, shared by
 // two programs, or its program killed in the middle of writing.
 #include "history/history.h"
-#include "history/sqlite_store.h"
 #include "history/sql_steps.h"
+#include "history/sqlite_store.h"
 #include "history_writer.h"
 
 #include <QDir>
@@ -34,8 +34,8 @@ private slots:
         history::SqliteStore store;
         QCOMPARE(store.open(file), history::SqliteStore::Opened::Existing);
         history::SqlSteps sql(store.database());
-        for (const auto &[pragma, value] : {std::pair{"user_version", "1"}, {"journal_mode", "wal"},
-                                            {"synchronous", "2"}}) {
+        for (const auto &[pragma, value] :
+             {std::pair{"user_version", "1"}, {"journal_mode", "wal"}, {"synchronous", "2"}}) {
             QVERIFY(sql.run(QStringLiteral("PRAGMA %1").arg(pragma)) && sql.query().next());
             QCOMPARE(sql.query().value(0).toString(), QLatin1String(value));
         }

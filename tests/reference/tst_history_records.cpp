@@ -13,8 +13,12 @@ using history::History;
 namespace {
 
 history::Record at(const char *when, const char *model, const char *plates) {
-    return {QUuid::createUuid().toString(), QDateTime::fromString(when, "yyyy-MM-dd HH:mm"),
-            "Yamaha", model, plates, "23"};
+    return {QUuid::createUuid().toString(),
+            QDateTime::fromString(when, "yyyy-MM-dd HH:mm"),
+            "Yamaha",
+            model,
+            plates,
+            "23"};
 }
 
 // The keys go where the user's keys go: to the focus widget of the moment.
@@ -60,10 +64,9 @@ private slots:
         QTest::addColumn<QStringList>("record"); // make, model, plates, faults
         QTest::newRow("GM Delphi") << "gm2"
                                    << "Form45" << QStringList{"GM Delphi", "", "", "33"};
-        QTest::newRow("Mercruiser") << "ep2"
-                                    << "Form47"
-                                    << QStringList{"Mercruiser PCM/ECM555", "03MY 507L BRAVO", "",
-                                                   "43, 39"};
+        QTest::newRow("Mercruiser")
+            << "ep2"
+            << "Form47" << QStringList{"Mercruiser PCM/ECM555", "03MY 507L BRAVO", "", "43, 39"};
         QTest::newRow("Ficht") << "fitob"
                                << "Form44" << QStringList{"Evinrude Fitch", "J150FSXECR", "", "12"};
         QTest::newRow("Yamaha") << "yamob"
@@ -106,16 +109,33 @@ private slots:
         QTest::addColumn<QStringList>("models");
         QTest::addColumn<QString>("hint");
         const QStringList all = {"m4", "m3", "m2", "m1"};
-        QTest::newRow("everything") << "" << "" << "" << all << "";
-        QTest::newRow("both bounds kept") << "010326" << "150326" << "" << QStringList{"m2", "m1"} << "";
-        QTest::newRow("open end") << "020426" << "" << "" << QStringList{"m4", "m3"} << "";
-        QTest::newRow("open start") << "" << "010326" << "" << QStringList{"m1"} << "";
-        QTest::newRow("plates, case and spaces") << "" << "" << "aB 12" << QStringList{"m3", "m1"} << "";
-        QTest::newRow("half a date") << "0103" << "" << "" << all << "From: not a date";
-        QTest::newRow("no such day") << "" << "310226" << "" << all << "To: not a date";
-        QTest::newRow("first after last") << "010526" << "010326" << "" << QStringList{}
-                                          << "first date is after";
-        QTest::newRow("pattern signs are text") << "" << "" << "%_" << QStringList{"m4"} << "";
+        QTest::newRow("everything") << ""
+                                    << ""
+                                    << "" << all << "";
+        QTest::newRow("both bounds kept") << "010326"
+                                          << "150326"
+                                          << "" << QStringList{"m2", "m1"} << "";
+        QTest::newRow("open end") << "020426"
+                                  << ""
+                                  << "" << QStringList{"m4", "m3"} << "";
+        QTest::newRow("open start") << ""
+                                    << "010326"
+                                    << "" << QStringList{"m1"} << "";
+        QTest::newRow("plates, case and spaces") << ""
+                                                 << ""
+                                                 << "aB 12" << QStringList{"m3", "m1"} << "";
+        QTest::newRow("half a date") << "0103"
+                                     << ""
+                                     << "" << all << "From: not a date";
+        QTest::newRow("no such day") << ""
+                                     << "310226"
+                                     << "" << all << "To: not a date";
+        QTest::newRow("first after last") << "010526"
+                                          << "010326"
+                                          << "" << QStringList{} << "first date is after";
+        QTest::newRow("pattern signs are text") << ""
+                                                << ""
+                                                << "%_" << QStringList{"m4"} << "";
     }
     void searchFollowsTheBoxes() {
         QFETCH(QString, from);
@@ -123,15 +143,15 @@ private slots:
         QFETCH(QString, plates);
         QFETCH(QStringList, models);
         QFETCH(QString, hint);
-        for (const auto &record : {at("2026-03-01 10:00", "m1", "AB 123 cd"),
-                                   at("2026-03-15 23:59", "m2", "XY-999"),
-                                   at("2026-04-02 18:30", "m3", "ab123"),
-                                   at("2026-05-20 08:00", "m4", "5%_x")})
+        for (const auto &record :
+             {at("2026-03-01 10:00", "m1", "AB 123 cd"), at("2026-03-15 23:59", "m2", "XY-999"),
+              at("2026-04-02 18:30", "m3", "ab123"), at("2026-05-20 08:00", "m4", "5%_x")})
             History::instance().store(record);
         LoadedWindow *window = openHistory();
         QCOMPARE(gridRow(window, "MSFlexGrid1", 4),
                  (QStringList{"01/03/2026", "10:00", "Yamaha", "m1", "AB 123 cd", "23"}));
-        for (const auto &[name, text] : {std::pair{"Text3", from}, {"Text4", to}, {"Text1", plates}}) {
+        for (const auto &[name, text] :
+             {std::pair{"Text3", from}, {"Text4", to}, {"Text1", plates}}) {
             find<QWidget>(window, name)->setFocus();
             type(text);
         }

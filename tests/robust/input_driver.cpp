@@ -28,11 +28,16 @@ struct KeyChoice {
     Qt::Key key;
     const char *name;
 };
-const KeyChoice kKeys[] = {{Qt::Key_Return, "Enter"}, {Qt::Key_Escape, "Escape"},
-                           {Qt::Key_Up, "Up"},        {Qt::Key_Down, "Down"},
-                           {Qt::Key_Left, "Left"},    {Qt::Key_Right, "Right"},
-                           {Qt::Key_A, "A"},          {Qt::Key_7, "7"},
-                           {Qt::Key_Delete, "Delete"}, {Qt::Key_F2, "F2"},
+const KeyChoice kKeys[] = {{Qt::Key_Return, "Enter"},
+                           {Qt::Key_Escape, "Escape"},
+                           {Qt::Key_Up, "Up"},
+                           {Qt::Key_Down, "Down"},
+                           {Qt::Key_Left, "Left"},
+                           {Qt::Key_Right, "Right"},
+                           {Qt::Key_A, "A"},
+                           {Qt::Key_7, "7"},
+                           {Qt::Key_Delete, "Delete"},
+                           {Qt::Key_F2, "F2"},
                            {Qt::Key_0, "0"}};
 
 QString describe(QWidget *widget) {

@@ -192,7 +192,8 @@ void YamahaScreen::showEngineInfo() {
 
 void YamahaScreen::diagnose() {
     // The identification's model line, without its label.
-    const QString model = QString::fromUtf8(kIdentificationLines[2]).section(QStringLiteral(": "), 1);
+    const QString model =
+        QString::fromUtf8(kIdentificationLines[2]).section(QStringLiteral(": "), 1);
     const int ticket = beginExchange();
     resultList->clear();
     if (!exchangeProgress(ticket) || !exchangeWait(ticket, kShortPause))
