@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -97,8 +98,12 @@ std::optional<int> answerCommandLine(int argc, char *argv[]) {
                      qPrintable(parser.errorText()), qPrintable(arguments.value(0)));
         return 2;
     }
-    if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        // No application object exists yet to name the program in the usage line.
+        const QString program = QFileInfo(arguments.value(0)).fileName();
+        std::fputs(
+            qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"), program)),
+            stdout);
         return 0;
     }
     if (parser.isSet(version)) {

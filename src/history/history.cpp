@@ -77,9 +77,12 @@ void History::say(Problem kind, const QString &detail) {
     emit problem(kind, detail);
 }
 
-bool History::serverReachable() {
+bool History::serverReachable(bool evenIfJustAway) {
     if (!server_)
         return false;
+    if (!evenIfJustAway && away_.isValid() && away_.elapsed() < kQuietAfterAwayMs)
+        return false;
+    away_.invalidate();
     switch (server_->connectToServer()) {
     case PostgresStore::State::Connected:
         return true;
@@ -87,6 +90,7 @@ bool History::serverReachable() {
         say(Problem::ServerRefused, server_->lastError());
         return false;
     case PostgresStore::State::Away:
+        away_.start();
         break;
     }
     return false;
@@ -153,9 +157,9 @@ bool History::remove(const QString &id) {
     return apply(record, int(Outbox::Op::Remove));
 }
 
-bool History::sendOutbox() {
+bool History::sendOutbox(bool evenIfJustAway) {
     ensureOpen();
-    if (!server_ || !serverReachable())
+    if (!server_ || !serverReachable(evenIfJustAway))
         return false;
     for (const Outbox::Entry &entry : outbox_->pending()) {
         bool sent = false;
@@ -171,8 +175,10 @@ bool History::sendOutbox() {
             break;
         }
         // Sent but not yet dropped: sent again next time, stored once.
-        if (!sent || !outbox_->drop(entry.seq))
+        if (!sent || !outbox_->drop(entry.seq)) {
+            away_.start();
             return false;
+        }
     }
     return true;
 }
@@ -189,8 +195,9 @@ Page History::search(const Query &query) {
             return *page;
         return {};
     }
-    sendOutbox();
-    std::optional<Page> fromServer = server_ ? server_->search(query) : std::nullopt;
+    const bool reachable = sendOutbox(false);
+    std::optional<Page> fromServer =
+        reachable && server_ ? server_->search(query) : std::optional<Page>();
     Page page;
     page.localOnly = !fromServer;
     if (fromServer)

@@ -2,6 +2,7 @@
 
 #include "history/history_query.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QSet>
 #include <QTimer>
@@ -47,10 +48,13 @@ public:
     bool remove(const QString &id);
     Page search(const Query &query);
     // Sends what the outbox holds, oldest first; true when it is empty.
-    bool sendOutbox();
+    // Unless `evenIfJustAway`, a server that did not answer a moment ago is
+    // not asked again yet (a search follows typing: it must not wait).
+    bool sendOutbox(bool evenIfJustAway = true);
     int unsent();
 
     static constexpr int kRetryMs = 30000;
+    static constexpr int kQuietAfterAwayMs = 5000;
 
 signals:
     void problem(history::History::Problem problem, const QString &detail);
@@ -61,7 +65,7 @@ private:
     void ensureOpen();
     void keepInMemory();
     void say(Problem kind, const QString &detail);
-    bool serverReachable();
+    bool serverReachable(bool evenIfJustAway);
     bool apply(const Record &record, int op);
 
     Config config_;
@@ -70,6 +74,7 @@ private:
     std::unique_ptr<PostgresStore> server_;
     QSet<int> said_;
     QTimer retry_;
+    QElapsedTimer away_; // since the server last did not answer
 };
 
 } // namespace history

@@ -166,6 +166,8 @@ HistoryWindow::HistoryWindow() {
     // A screen reader names the table as the window and says how to edit it.
     table_->setAccessibleName(windowTitle());
     table_->setAccessibleDescription(reference::kTableHelp.shown());
+    // Opening the window is a moment to send what waits for the server.
+    history::History::instance().sendOutbox();
     refresh();
     firstDateBox_->setFocus();
 }
@@ -228,7 +230,7 @@ void HistoryWindow::refresh() {
         hints << reference::kMoreRecordsMatch.shown();
     if (page.localOnly)
         hints << reference::kLocalRecordsOnly.shown();
-    statusLabel_->setText(hints.join(QLatin1Char('\n')));
+    statusLabel_->setText(hints.join(QLatin1Char(' ')));
     fill(page);
 }
 
