@@ -2,10 +2,6 @@
 
 namespace history {
 
-namespace {
-const QString kTimeFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz");
-}
-
 QString platesKey(const QString &plates) {
     QString key;
     for (QChar c : plates)
@@ -15,11 +11,12 @@ QString platesKey(const QString &plates) {
 }
 
 QString storedTime(const QDateTime &when) {
-    return when.toLocalTime().toString(kTimeFormat);
+    // 2026-03-01T10:00:05.007: local time, no zone, sorted as text.
+    return when.toLocalTime().toString(Qt::ISODateWithMs);
 }
 
 QDateTime timeFromStored(const QString &text) {
-    return QDateTime::fromString(text, kTimeFormat);
+    return QDateTime::fromString(text, Qt::ISODateWithMs);
 }
 
 } // namespace history

@@ -11,8 +11,8 @@ const char *const kOpNames[] = {"add", "update", "remove"};
 bool Outbox::append(Op op, const Record &record) {
     SqlSteps sql(db_);
     const bool done = sql.transaction([&] {
-        return sql.run(QStringLiteral("INSERT INTO outbox (op, id, recorded_at, make, model, "
-                                      "plates, faults) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+        return sql.run(QStringLiteral("insert into outbox (op, id, recorded_at, make, model, "
+                                      "plates, faults) values (?, ?, ?, ?, ?, ?, ?)"),
                        {QString::fromLatin1(kOpNames[int(op)]), record.id, storedTime(record.when),
                         record.make, record.model, record.plates, record.faults});
     });
@@ -23,8 +23,8 @@ bool Outbox::append(Op op, const Record &record) {
 QList<Outbox::Entry> Outbox::pending() const {
     QList<Entry> entries;
     SqlSteps sql(db_);
-    if (!sql.run(QStringLiteral("SELECT seq, op, id, recorded_at, make, model, plates, faults "
-                                "FROM outbox ORDER BY seq")))
+    if (!sql.run(QStringLiteral("select seq, op, id, recorded_at, make, model, plates, faults "
+                                "from outbox order by seq")))
         return entries;
     QSqlQuery &rows = sql.query();
     while (rows.next()) {
@@ -45,7 +45,7 @@ QList<Outbox::Entry> Outbox::pending() const {
 bool Outbox::drop(qint64 seq) {
     SqlSteps sql(db_);
     const bool done = sql.transaction(
-        [&] { return sql.run(QStringLiteral("DELETE FROM outbox WHERE seq = ?"), {seq}); });
+        [&] { return sql.run(QStringLiteral("delete from outbox where seq = ?"), {seq}); });
     lastError_ = sql.error();
     return done;
 }

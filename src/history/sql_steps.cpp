@@ -72,14 +72,14 @@ QString SqlSteps::searchSql(const QString &select, const QString &order, const Q
         values << query.upperBound();
     }
     if (!platesKey(query.plates).isEmpty()) {
-        conditions << QStringLiteral("plates_key LIKE ? ESCAPE '\\'");
+        conditions << QStringLiteral("plates_key like ? escape '\\'");
         values << query.platesPattern();
     }
     QString sql = select;
     if (!conditions.isEmpty())
-        sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
+        sql += QStringLiteral(" where ") + conditions.join(QStringLiteral(" and "));
     values << query.limit + 1;
-    return sql + QStringLiteral(" ORDER BY ") + order + QStringLiteral(" LIMIT ?");
+    return sql + QStringLiteral(" order by ") + order + QStringLiteral(" limit ?");
 }
 
 } // namespace history

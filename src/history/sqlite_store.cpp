@@ -14,17 +14,17 @@ namespace history {
 namespace {
 
 const QString kSelect =
-    QStringLiteral("SELECT id, recorded_at, make, model, plates, faults FROM records");
-const QString kOrder = QStringLiteral("recorded_at DESC, rowid DESC");
+    QStringLiteral("select id, recorded_at, make, model, plates, faults from records");
+const QString kOrder = QStringLiteral("recorded_at desc, rowid desc");
 
 // Each step brings the schema from the version before it to its own.
 const char *const kMigrations[SqliteStore::kSchemaVersion] = {
-    "CREATE TABLE records (id TEXT PRIMARY KEY NOT NULL, recorded_at TEXT NOT NULL,"
-    " make TEXT NOT NULL, model TEXT NOT NULL, plates TEXT NOT NULL,"
-    " plates_key TEXT NOT NULL, faults TEXT NOT NULL);"
-    "CREATE INDEX records_by_time ON records (recorded_at);"
-    "CREATE TABLE outbox (seq INTEGER PRIMARY KEY AUTOINCREMENT, op TEXT NOT NULL,"
-    " id TEXT NOT NULL, recorded_at TEXT, make TEXT, model TEXT, plates TEXT, faults TEXT)",
+    "create table records (id text primary key not null, recorded_at text not null,"
+    " make text not null, model text not null, plates text not null,"
+    " plates_key text not null, faults text not null);"
+    "create index records_by_time on records (recorded_at);"
+    "create table outbox (seq integer primary key autoincrement, op text not null,"
+    " id text not null, recorded_at text, make text, model text, plates text, faults text)",
 };
 
 // A file to create with owner-only permissions before SQLite opens it.
@@ -104,18 +104,18 @@ bool SqliteStore::prepareSchema() {
     SqlSteps sql(database());
     // Reading the version also tells whether the file is a database at all.
     unreadable_ = true;
-    if (!sql.run(QStringLiteral("PRAGMA user_version")) || !sql.query().next())
+    if (!sql.run(QStringLiteral("pragma user_version")) || !sql.query().next())
         return failed(QStringLiteral("read"), sql.error());
     const int version = sql.query().value(0).toInt();
     sql.query() = QSqlQuery();
-    if (!sql.run(QStringLiteral("PRAGMA quick_check")) || !sql.query().next() ||
+    if (!sql.run(QStringLiteral("pragma quick_check")) || !sql.query().next() ||
         sql.query().value(0).toString() != QLatin1String("ok"))
         return failed(QStringLiteral("check"), sql.error());
     sql.query() = QSqlQuery();
     unreadable_ = false;
     // Every commit reaches the disk before it is reported.
-    if (!inMemory_ && (!sql.run(QStringLiteral("PRAGMA journal_mode=WAL")) ||
-                       !sql.run(QStringLiteral("PRAGMA synchronous=FULL"))))
+    if (!inMemory_ && (!sql.run(QStringLiteral("pragma journal_mode=wal")) ||
+                       !sql.run(QStringLiteral("pragma synchronous=full"))))
         return failed(QStringLiteral("journal"), sql.error());
     sql.query() = QSqlQuery();
     return version >= kSchemaVersion || migrate();
@@ -125,20 +125,20 @@ bool SqliteStore::migrate() {
     // Another program may be migrating the same file: the write lock first,
     // then the version again.
     SqlSteps sql(database());
-    if (!sql.run(QStringLiteral("BEGIN IMMEDIATE")))
+    if (!sql.run(QStringLiteral("begin immediate")))
         return failed(QStringLiteral("schema"), sql.error());
-    bool done = sql.run(QStringLiteral("PRAGMA user_version")) && sql.query().next();
+    bool done = sql.run(QStringLiteral("pragma user_version")) && sql.query().next();
     for (int step = done ? sql.query().value(0).toInt() : 0; done && step < kSchemaVersion;
          ++step) {
         for (const QString &statement :
              QString::fromLatin1(kMigrations[step]).split(QLatin1Char(';')))
             done = done && sql.run(statement);
-        done = done && sql.run(QStringLiteral("PRAGMA user_version=%1").arg(step + 1));
+        done = done && sql.run(QStringLiteral("pragma user_version=%1").arg(step + 1));
     }
     const QString error = sql.error();
-    if (done && sql.run(QStringLiteral("COMMIT")))
+    if (done && sql.run(QStringLiteral("commit")))
         return true;
-    sql.run(QStringLiteral("ROLLBACK"));
+    sql.run(QStringLiteral("rollback"));
     return failed(QStringLiteral("schema"), error.isEmpty() ? sql.error() : error);
 }
 
@@ -150,9 +150,9 @@ bool SqliteStore::failed(const QString &what, const QString &error) {
 bool SqliteStore::add(const Record &record) {
     SqlSteps sql(database());
     const bool done = sql.transaction([&] {
-        return sql.run(QStringLiteral("INSERT INTO records (id, recorded_at, make, model, plates, "
-                                      "plates_key, faults) VALUES (?, ?, ?, ?, ?, ?, ?) "
-                                      "ON CONFLICT (id) DO NOTHING"),
+        return sql.run(QStringLiteral("insert into records (id, recorded_at, make, model, plates, "
+                                      "plates_key, faults) values (?, ?, ?, ?, ?, ?, ?) "
+                                      "on conflict (id) do nothing"),
                        {record.id, storedTime(record.when), record.make, record.model,
                         record.plates, platesKey(record.plates), record.faults});
     });
@@ -163,7 +163,7 @@ bool SqliteStore::update(const QString &id, const QString &model, const QString 
     SqlSteps sql(database());
     const bool done = sql.transaction([&] {
         return sql.run(
-            QStringLiteral("UPDATE records SET model = ?, plates = ?, plates_key = ? WHERE id = ?"),
+            QStringLiteral("update records set model = ?, plates = ?, plates_key = ? where id = ?"),
             {model, plates, platesKey(plates), id});
     });
     return done || failed(QStringLiteral("update"), sql.error());
@@ -172,7 +172,7 @@ bool SqliteStore::update(const QString &id, const QString &model, const QString 
 bool SqliteStore::remove(const QString &id) {
     SqlSteps sql(database());
     const bool done = sql.transaction(
-        [&] { return sql.run(QStringLiteral("DELETE FROM records WHERE id = ?"), {id}); });
+        [&] { return sql.run(QStringLiteral("delete from records where id = ?"), {id}); });
     return done || failed(QStringLiteral("remove"), sql.error());
 }
 

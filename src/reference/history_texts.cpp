@@ -21,25 +21,25 @@ const HistoryText kMoreRecordsMatch = {{
 }};
 
 const HistoryText kLocalRecordsOnly = {{
-    "El servidor no responde: solo registros de este PC sin enviar.",
-    "Server not answering: only this PC's unsent records are shown.",
-    "Le serveur ne répond pas : seules les fiches non envoyées de ce PC.",
-    "Il server non risponde: solo i record di questo PC non inviati.",
-    "Server antwortet nicht: nur nicht gesendete Einträge dieses PCs.",
-    "O servidor não responde: só registos deste PC por enviar.",
+    "El servidor no responde: solo registros de este ordenador sin enviar.",
+    "Server not answering: only this computer's unsent records are shown.",
+    "Le serveur ne répond pas : seules les fiches non envoyées de cet ordinateur.",
+    "Il server non risponde: solo i record di questo computer non inviati.",
+    "Server antwortet nicht: nur nicht gesendete Einträge dieses Rechners.",
+    "O servidor não responde: só registos deste computador por enviar.",
     "Palvelin ei vastaa: vain tämän koneen lähettämättömät tiedot.",
     "Servern svarar inte: bara den här datorns ej skickade poster.",
 }};
 
 const HistoryText kNotADate = {{
-    "no es una fecha (DDMMAA): se ignora.",
-    "not a date (DDMMYY): ignored.",
-    "date non valide (JJMMAA) : ignorée.",
-    "data non valida (GGMMAA): ignorata.",
-    "kein Datum (TTMMJJ): nicht berücksichtigt.",
-    "data inválida (DDMMAA): ignorada.",
-    "ei päivämäärä (PPKKVV): ohitetaan.",
-    "inget datum (DDMMÅÅ): ignoreras.",
+    "no es una fecha (ddmmaa): se ignora.",
+    "not a date (ddmmyy): ignored.",
+    "date non valide (jjmmaa) : ignorée.",
+    "data non valida (ggmmaa): ignorata.",
+    "kein Datum (ttmmjj): nicht berücksichtigt.",
+    "data inválida (ddmmaa): ignorada.",
+    "ei päivämäärä (ppkkvv): ohitetaan.",
+    "inget datum (ddmmåå): ignoreras.",
 }};
 
 const HistoryText kFirstAfterLast = {{
@@ -115,18 +115,18 @@ const HistoryText kKeptInMemory = {{
 }};
 
 const HistoryText kServerRefused = {{
-    "El servidor del histórico rechazó la conexión: %1\nLos diagnósticos se guardan en este PC "
-    "y se enviarán cuando el servidor los acepte.",
-    "The history server refused the connection: %1\nDiagnoses are kept on this PC and sent when "
-    "the server accepts them.",
-    "Le serveur de l'historique a refusé la connexion : %1\nLes diagnostics sont gardés sur ce "
-    "PC et envoyés quand le serveur les acceptera.",
-    "Il server dello storico ha rifiutato la connessione: %1\nLe diagnosi restano su questo PC "
-    "e saranno inviate quando il server le accetterà.",
-    "Der Verlaufsserver hat die Verbindung abgelehnt: %1\nDie Diagnosen bleiben auf diesem PC "
-    "und werden gesendet, sobald der Server sie annimmt.",
-    "O servidor do histórico recusou a ligação: %1\nOs diagnósticos ficam neste PC e serão "
-    "enviados quando o servidor os aceitar.",
+    "El servidor del histórico rechazó la conexión: %1\nLos diagnósticos se guardan en este "
+    "ordenador y se enviarán cuando el servidor los acepte.",
+    "The history server refused the connection: %1\nDiagnoses are kept on this computer and sent "
+    "when the server accepts them.",
+    "Le serveur de l'historique a refusé la connexion : %1\nLes diagnostics sont gardés sur cet "
+    "ordinateur et envoyés quand le serveur les acceptera.",
+    "Il server dello storico ha rifiutato la connessione: %1\nLe diagnosi restano su questo "
+    "computer e saranno inviate quando il server le accetterà.",
+    "Der Verlaufsserver hat die Verbindung abgelehnt: %1\nDie Diagnosen bleiben auf diesem "
+    "Rechner und werden gesendet, sobald der Server sie annimmt.",
+    "O servidor do histórico recusou a ligação: %1\nOs diagnósticos ficam neste "
+    "computador e serão enviados quando o servidor os aceitar.",
     "Historiapalvelin hylkäsi yhteyden: %1\nDiagnoosit säilytetään tällä koneella ja "
     "lähetetään, kun palvelin hyväksyy ne.",
     "Historikservern nekade anslutningen: %1\nDiagnoserna sparas på den här datorn och skickas "

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 
@@ -266,17 +267,31 @@ void HistoryWindow::fill(const history::Page &page) {
 }
 
 void HistoryWindow::fitColumns() {
-    // A column is widened to show its longest text in full.
+    // Every column shows its longest text in full; columns with room to
+    // spare give it up first, so that the table needs no sideways scrolling.
     const int margin =
         2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1);
     const QFontMetrics metrics = table_->fontMetrics();
+    int widths[kCols];
+    int needed[kCols];
+    int excess = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width() -
+                 table_->width();
     for (int col = 0; col < kCols; ++col) {
-        int needed = headingWidths_.value(col);
-        for (int row = 1; row <= shown_.size(); ++row)
-            needed = qMax(needed, metrics.horizontalAdvance(table_->cell(row, col)) + margin);
-        if (table_->columnWidth(col) != needed)
-            table_->setColumnWidth(col, needed);
+        needed[col] = 0;
+        for (int row = 0; row <= shown_.size(); ++row)
+            needed[col] =
+                qMax(needed[col], metrics.horizontalAdvance(table_->cell(row, col)) + margin);
+        widths[col] = qMax(headingWidths_.value(col), needed[col]);
+        excess += widths[col];
     }
+    for (int col : {kPlatesCol, kModelCol, 2, 5, 1, 0}) {
+        const int cut = qBound(0, excess, widths[col] - needed[col]);
+        widths[col] -= cut;
+        excess -= cut;
+    }
+    for (int col = 0; col < kCols; ++col)
+        if (table_->columnWidth(col) != widths[col])
+            table_->setColumnWidth(col, widths[col]);
 }
 
 void HistoryWindow::saveCell(QTableWidgetItem *item) {

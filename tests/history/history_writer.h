@@ -40,13 +40,34 @@ inline QStringList printedIds(QProcess *process) {
     return QString::fromLatin1(process->readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
 }
 
-// The ids of every record the history holds.
+inline QStringList idsOf(const QList<history::Record> &records, bool sorted = false) {
+    QStringList ids;
+    for (const history::Record &record : records)
+        ids << record.id;
+    if (sorted)
+        ids.sort();
+    return ids;
+}
+
+// The ids of every record the history holds, sorted.
 inline QStringList storedIds() {
     history::Query everything;
     everything.limit = 1000000;
+    return idsOf(history::History::instance().search(everything).records, true);
+}
+
+// Two writers at once, each its own program: the ids both printed, sorted.
+inline QStringList writeTwiceAtOnce(const QString &file1, const QString &file2, const QString &url,
+                                    int count) {
+    QProcess first, second;
     QStringList ids;
-    for (const history::Record &record : history::History::instance().search(everything).records)
-        ids << record.id;
+    for (QProcess *writer : {&first, &second})
+        writer->start(QCoreApplication::applicationFilePath(),
+                      {"--write", writer == &first ? file1 : file2, url, QString::number(count)});
+    for (QProcess *writer : {&first, &second})
+        if (writer->waitForFinished(120000) && writer->exitCode() == 0)
+            ids += printedIds(writer);
+    ids.sort();
     return ids;
 }
 

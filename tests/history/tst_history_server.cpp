@@ -32,13 +32,6 @@ QList<history::Record> onServer(const QString &plates = {}) {
     return server.search(query).value_or(history::Page()).records;
 }
 
-QStringList idsOf(const QList<history::Record> &records) {
-    QStringList ids;
-    for (const history::Record &record : records)
-        ids << record.id;
-    return ids;
-}
-
 } // namespace
 
 class HistoryServerTest : public QObject {
@@ -62,18 +55,9 @@ private slots:
     }
 
     void twoProgramsMeetInOneTable() {
-        QProcess *first = startWriter(this, newLocalFile(), kUrl, 40);
-        QProcess *second = startWriter(this, newLocalFile(), kUrl, 40);
-        for (QProcess *writer : {first, second}) {
-            QVERIFY(writer->waitForFinished(120000));
-            QCOMPARE(writer->exitCode(), 0);
-        }
-        QStringList written = printedIds(first) + printedIds(second);
-        QStringList stored = idsOf(onServer());
+        const QStringList written = writeTwiceAtOnce(newLocalFile(), newLocalFile(), kUrl, 40);
         QCOMPARE(written.size(), 80);
-        written.sort();
-        stored.sort();
-        QCOMPARE(stored, written);
+        QCOMPARE(idsOf(onServer(), true), written);
     }
 
     void recordsWaitInTheOutboxWhileTheServerIsAway() {

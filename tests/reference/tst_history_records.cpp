@@ -13,12 +13,8 @@ using history::History;
 namespace {
 
 history::Record at(const char *when, const char *model, const char *plates) {
-    return {QUuid::createUuid().toString(),
-            QDateTime::fromString(when, "yyyy-MM-dd HH:mm"),
-            "Yamaha",
-            model,
-            plates,
-            "23"};
+    const QDateTime time = QDateTime::fromString(when, "yyyy-MM-dd HH:mm");
+    return {QUuid::createUuid().toString(), time, "Yamaha", model, plates, "23"};
 }
 
 // The keys go where the user's keys go: to the focus widget of the moment.
@@ -39,8 +35,7 @@ class HistoryRecordsTest : public QObject {
         chooseMenu(QStringLiteral("histo1"));
         LoadedWindow *window = loaded(QStringLiteral("Form10"));
         window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window))
-            qWarning("the history window did not become active");
+        (void)QTest::qWaitForWindowActive(window); // the keys below fail if it did not
         table = find<ui::Grid>(window, QStringLiteral("MSFlexGrid1"));
         return window;
     }
@@ -62,19 +57,14 @@ private slots:
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("form");
         QTest::addColumn<QStringList>("record"); // make, model, plates, faults
-        QTest::newRow("GM Delphi") << "gm2"
-                                   << "Form45" << QStringList{"GM Delphi", "", "", "33"};
-        QTest::newRow("Mercruiser")
-            << "ep2"
-            << "Form47" << QStringList{"Mercruiser PCM/ECM555", "03MY 507L BRAVO", "", "43, 39"};
-        QTest::newRow("Ficht") << "fitob"
-                               << "Form44" << QStringList{"Evinrude Fitch", "J150FSXECR", "", "12"};
-        QTest::newRow("Yamaha") << "yamob"
-                                << "Form5" << QStringList{"Yamaha", "FRT-1100", "", "23"};
-        QTest::newRow("DFI") << "dfi"
-                             << "Form46"
-                             << QStringList{"Mercury Dfi 135/150 1998-2000", "98 DI 2.5L 135", "",
-                                            "1315, 1321"};
+        const auto add = [](const char *menu, const char *form, QStringList record) {
+            QTest::newRow(form) << QString(menu) << QString(form) << record;
+        };
+        add("gm2", "Form45", {"GM Delphi", "", "", "33"});
+        add("ep2", "Form47", {"Mercruiser PCM/ECM555", "03MY 507L BRAVO", "", "43, 39"});
+        add("fitob", "Form44", {"Evinrude Fitch", "J150FSXECR", "", "12"});
+        add("yamob", "Form5", {"Yamaha", "FRT-1100", "", "23"});
+        add("dfi", "Form46", {"Mercury Dfi 135/150 1998-2000", "98 DI 2.5L 135", "", "1315, 1321"});
     }
     void everyScreenRecordsItsDiagnosis() {
         QFETCH(QString, menu);
@@ -103,39 +93,24 @@ private slots:
     }
 
     void searchFollowsTheBoxes_data() {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("to");
-        QTest::addColumn<QString>("plates");
+        for (const char *column : {"from", "to", "plates", "hint"})
+            QTest::addColumn<QString>(column);
         QTest::addColumn<QStringList>("models");
-        QTest::addColumn<QString>("hint");
+        const auto add = [](const char *name, const char *from, const char *to, const char *plates,
+                            QStringList models, const char *hint = "") {
+            QTest::newRow(name) << QString(from) << QString(to) << QString(plates) << QString(hint)
+                                << models;
+        };
         const QStringList all = {"m4", "m3", "m2", "m1"};
-        QTest::newRow("everything") << ""
-                                    << ""
-                                    << "" << all << "";
-        QTest::newRow("both bounds kept") << "010326"
-                                          << "150326"
-                                          << "" << QStringList{"m2", "m1"} << "";
-        QTest::newRow("open end") << "020426"
-                                  << ""
-                                  << "" << QStringList{"m4", "m3"} << "";
-        QTest::newRow("open start") << ""
-                                    << "010326"
-                                    << "" << QStringList{"m1"} << "";
-        QTest::newRow("plates, case and spaces") << ""
-                                                 << ""
-                                                 << "aB 12" << QStringList{"m3", "m1"} << "";
-        QTest::newRow("half a date") << "0103"
-                                     << ""
-                                     << "" << all << "From: not a date";
-        QTest::newRow("no such day") << ""
-                                     << "310226"
-                                     << "" << all << "To: not a date";
-        QTest::newRow("first after last") << "010526"
-                                          << "010326"
-                                          << "" << QStringList{} << "first date is after";
-        QTest::newRow("pattern signs are text") << ""
-                                                << ""
-                                                << "%_" << QStringList{"m4"} << "";
+        add("everything", "", "", "", all);
+        add("both bounds kept", "010326", "150326", "", {"m2", "m1"});
+        add("open end", "020426", "", "", {"m4", "m3"});
+        add("open start", "", "010326", "", {"m1"});
+        add("plates, case and spaces", "", "", "aB 12", {"m3", "m1"});
+        add("half a date", "0103", "", "", all, "From: not a date");
+        add("no such day", "", "310226", "", all, "To: not a date");
+        add("first after last", "010526", "010326", "", {}, "first date is after");
+        add("pattern signs are text", "", "", "%_", {"m4"});
     }
     void searchFollowsTheBoxes() {
         QFETCH(QString, from);
