@@ -158,8 +158,10 @@ HistoryWindow::HistoryWindow() {
     const QString headings[kCols] = {
         ERRORS32::CapDate,  ERRORS32::CapHour,   makeHeading(ERRORS32::LanguageCode),
         ERRORS32::CapModel, ERRORS32::CapPlates, ERRORS32::CapFaults};
-    for (int col = 0; col < kCols; ++col)
+    for (int col = 0; col < kCols; ++col) {
         table_->setCell(0, col, headings[col]);
+        table_->item(0, col)->setFlags(Qt::ItemIsEnabled); // headings are read only
+    }
     for (int col : {0, 1, 3, 4})
         table_->setColAlignment(col, ui::Grid::Align::LeftTop);
     for (int col = 0; col < kCols; ++col)
