@@ -50,6 +50,8 @@ void History::ensureOpen() {
     }
     outbox_ = std::make_unique<Outbox>(local_->database());
     if (!config_.serverUrl.isEmpty()) {
+        // Records kept on this PC before it shared a server go there too.
+        local_->moveRecordsToOutbox();
         QString error;
         const ServerAddress address = ServerAddress::fromUrl(config_.serverUrl, &error);
         if (address.isValid())

@@ -147,6 +147,18 @@ bool SqliteStore::failed(const QString &what, const QString &error) {
     return false;
 }
 
+bool SqliteStore::moveRecordsToOutbox() {
+    SqlSteps sql(database());
+    const bool done = sql.transaction([&] {
+        return sql.run(QStringLiteral(
+                   "insert into outbox (op, id, recorded_at, make, model, plates, faults) "
+                   "select 'add', id, recorded_at, make, model, plates, faults from records "
+                   "order by recorded_at, rowid")) &&
+               sql.run(QStringLiteral("delete from records"));
+    });
+    return done || failed(QStringLiteral("outbox"), sql.error());
+}
+
 bool SqliteStore::add(const Record &record) {
     SqlSteps sql(database());
     const bool done = sql.transaction([&] {

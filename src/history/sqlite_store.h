@@ -27,6 +27,10 @@ public:
     bool inMemory() const { return inMemory_; }
     QSqlDatabase database() const;
 
+    // Hands every record over to the outbox, oldest first (this PC now
+    // shares a server).
+    bool moveRecordsToOutbox();
+
     bool add(const Record &record) override;
     bool update(const QString &id, const QString &model, const QString &plates) override;
     bool remove(const QString &id) override;

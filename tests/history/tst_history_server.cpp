@@ -87,6 +87,15 @@ private slots:
         QVERIFY(!history.search({}).localOnly);
     }
 
+    void recordsKeptBeforeSharingAreSharedToo() {
+        const QString file = newLocalFile();
+        History::instance().configure({file, {}});
+        const QString id = History::instance().record("Yamaha", "FRT-1100", "23");
+        History::instance().configure({file, kUrl});
+        QCOMPARE(idsOf(History::instance().search({}).records), QStringList{id});
+        QCOMPARE(idsOf(onServer()), QStringList{id});
+    }
+
     void aRefusedLoginIsSaidOnceAndKeepsTheRecords() {
         RecordedMessageBoxes boxes;
         History::instance().configure(
