@@ -271,8 +271,9 @@ void HistoryWindow::fill(const history::Page &page) {
 void HistoryWindow::fitColumns() {
     // Every column shows its longest text in full; columns with room to
     // spare give it up first, so that the table needs no sideways scrolling.
+    // The cell's text margins, its grid line and a pixel for rounding.
     const int margin =
-        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1);
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1) + 2;
     const QFontMetrics metrics = table_->fontMetrics();
     int widths[kCols];
     int needed[kCols];
