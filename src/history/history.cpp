@@ -7,6 +7,7 @@
 #include <QUuid>
 
 #include <algorithm>
+#include <thread>
 
 namespace history {
 
@@ -17,10 +18,37 @@ History &History::instance() {
 
 History::History() {
     retry_.setInterval(kRetryMs);
-    connect(&retry_, &QTimer::timeout, this, [this] {
-        if (unsent() > 0 && sendOutbox())
-            emit changed();
-    });
+    connect(&retry_, &QTimer::timeout, this, &History::retry);
+}
+
+void History::retry() {
+    if (unsent() == 0)
+        return;
+    // A server that did not answer is asked again away from the window.
+    if (away_.isValid())
+        askServerInBackground();
+    else if (sendOutbox())
+        emit changed();
+}
+
+void History::askServerInBackground() {
+    if (asking_ || !server_)
+        return;
+    asking_ = true;
+    std::thread([this, address = server_->address(), generation = generation_] {
+        const bool answers = PostgresStore::answers(address);
+        QMetaObject::invokeMethod(
+            this,
+            [this, answers, generation] {
+                asking_ = false;
+                if (!answers || generation != generation_)
+                    return;
+                away_.invalidate();
+                if (sendOutbox())
+                    emit changed();
+            },
+            Qt::QueuedConnection);
+    }).detach();
 }
 
 History::~History() = default;
@@ -31,6 +59,8 @@ void History::configure(const Config &config) {
     server_.reset();
     local_.reset();
     said_.clear();
+    away_.invalidate();
+    ++generation_;
     config_ = config;
 }
 

@@ -52,6 +52,9 @@ public:
     // not asked again yet (a search follows typing: it must not wait).
     bool sendOutbox(bool evenIfJustAway = true);
     int unsent();
+    // What the timer does: sends the outbox; a server that did not answer
+    // last time is first asked on another thread, the window never waits.
+    void retry();
 
     static constexpr int kRetryMs = 30000;
     static constexpr int kQuietAfterAwayMs = 5000;
@@ -66,6 +69,9 @@ private:
     void keepInMemory();
     void say(Problem kind, const QString &detail);
     bool serverReachable(bool evenIfJustAway);
+    // Asks the server on another thread whether it answers; if it does, the
+    // outbox is sent (back on this thread).
+    void askServerInBackground();
     bool apply(const Record &record, int op);
 
     Config config_;
@@ -75,6 +81,8 @@ private:
     QSet<int> said_;
     QTimer retry_;
     QElapsedTimer away_; // since the server last did not answer
+    bool asking_ = false;
+    int generation_ = 0; // of the configuration
 };
 
 } // namespace history

@@ -42,6 +42,33 @@ PostgresStore::~PostgresStore() {
         QSqlDatabase::removeDatabase(connection_);
 }
 
+void PostgresStore::addConnection(const ServerAddress &address, const QString &name) {
+    // The driver's name is kept out of the texts the program shows.
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("qpsql").toUpper(), name);
+    if (!address.host.isEmpty())
+        db.setHostName(address.host);
+    if (address.port > 0)
+        db.setPort(address.port);
+    db.setDatabaseName(address.database);
+    if (!address.user.isEmpty())
+        db.setUserName(address.user);
+    // A server that does not answer holds the caller only briefly.
+    db.setConnectOptions(QStringLiteral("connect_timeout=2"));
+}
+
+bool PostgresStore::answers(const ServerAddress &address) {
+    const QString name = QStringLiteral("history-probe-") + QUuid::createUuid().toString();
+    addConnection(address, name);
+    bool opened = false;
+    {
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        opened = db.isValid() && db.open();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return opened;
+}
+
 void PostgresStore::disconnect() {
     connected_ = false;
     if (QSqlDatabase::contains(connection_))
@@ -51,19 +78,8 @@ void PostgresStore::disconnect() {
 PostgresStore::State PostgresStore::connectToServer() {
     if (connected_)
         return State::Connected;
-    if (!QSqlDatabase::contains(connection_)) {
-        // The driver's name is kept out of the texts the program shows.
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("qpsql").toUpper(), connection_);
-        if (!address_.host.isEmpty())
-            db.setHostName(address_.host);
-        if (address_.port > 0)
-            db.setPort(address_.port);
-        db.setDatabaseName(address_.database);
-        if (!address_.user.isEmpty())
-            db.setUserName(address_.user);
-        // A server that does not answer holds the window only briefly.
-        db.setConnectOptions(QStringLiteral("connect_timeout=2"));
-    }
+    if (!QSqlDatabase::contains(connection_))
+        addConnection(address_, connection_);
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     if (!db.isValid()) {
         lastError_ = QStringLiteral("the PostgreSQL driver (Debian package libqt6sql6-psql) is "

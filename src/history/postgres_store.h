@@ -22,6 +22,9 @@ public:
     // and lastError() says why.
     State connectToServer();
     void disconnect();
+    ServerAddress address() const { return address_; }
+    // Whether a connection to `address` opens; any thread may ask.
+    static bool answers(const ServerAddress &address);
 
     bool add(const Record &record) override;
     bool update(const QString &id, const QString &model, const QString &plates) override;
@@ -31,6 +34,7 @@ public:
     static constexpr int kSchemaVersion = 1;
 
 private:
+    static void addConnection(const ServerAddress &address, const QString &name);
     bool prepareSchema();
     // A failed statement: the connection is dropped, to be made again.
     bool failed(const QString &what, const QString &error);
