@@ -1,6 +1,7 @@
 #include "history/sql_steps.h"
 
 #include <QSqlError>
+#include <QThread>
 
 namespace history {
 
@@ -32,17 +33,26 @@ bool SqlSteps::run(const QString &sql, const QVariantList &values) {
 }
 
 bool SqlSteps::transaction(const std::function<bool()> &steps) {
-    if (!db_.transaction()) {
-        error_ = db_.lastError().text();
-        return false;
+    for (int attempt = 1;; ++attempt) {
+        error_.clear();
+        if (!db_.transaction()) {
+            error_ = db_.lastError().text();
+        } else if (steps() && db_.commit()) {
+            return true;
+        } else {
+            if (error_.isEmpty())
+                error_ = db_.lastError().text();
+            query_ = QSqlQuery();
+            db_.rollback();
+        }
+        if (attempt == kAttempts || !isBusy(error_))
+            return false;
+        QThread::msleep(kPauseMs);
     }
-    if (steps() && db_.commit())
-        return true;
-    if (error_.isEmpty())
-        error_ = db_.lastError().text();
-    query_ = QSqlQuery();
-    db_.rollback();
-    return false;
+}
+
+bool SqlSteps::isBusy(const QString &error) {
+    return error.contains(QLatin1String("locked")) || error.contains(QLatin1String("busy"));
 }
 
 Page SqlSteps::page(int limit) {

@@ -19,7 +19,12 @@ public:
     // Prepares, binds `values` in order and executes; false on failure.
     bool run(const QString &sql, const QVariantList &values = {});
     // Runs `steps` in one transaction, committed only when they all hold.
+    // A database another program holds a moment longer than SQLite waits
+    // for is tried again.
     bool transaction(const std::function<bool()> &steps);
+    static bool isBusy(const QString &error);
+    static constexpr int kAttempts = 40;
+    static constexpr int kPauseMs = 50;
     QSqlQuery &query() { return query_; }
     // The rows of the last query (id, time, make, model, plates, faults),
     // up to `limit`; `more` when another follows.

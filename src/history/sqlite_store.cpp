@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
+#include <QThread>
 #include <QUuid>
 
 namespace history {
@@ -34,10 +35,17 @@ bool createPrivateFile(const QString &path) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return false;
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    return true;
+    // Another program may have made it meanwhile.
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                     QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
+           QFileInfo::exists(path);
+}
+
+// SQLite's own words for a file that is not a database, or a damaged one
+// (a busy or locked file is neither).
+bool saysUnreadable(const QString &error) {
+    return error.contains(QLatin1String("not a database")) ||
+           error.contains(QLatin1String("malformed"));
 }
 
 } // namespace
@@ -80,7 +88,7 @@ SqliteStore::Opened SqliteStore::open(const QString &path) {
         failed(QStringLiteral("create"), path);
         return Opened::Failed;
     }
-    if (openConnection(path) && prepareSchema())
+    if (openBusyOrNot(path))
         return existed ? Opened::Existing : Opened::Fresh;
     // A file that opens and reads but cannot take the schema is not moved.
     if (!unreadable_)
@@ -100,19 +108,37 @@ SqliteStore::Opened SqliteStore::open(const QString &path) {
     return Opened::Failed;
 }
 
+bool SqliteStore::openBusyOrNot(const QString &path) {
+    // A second program opening the same file at the same moment may hold a
+    // lock that SQLite does not wait for (changing the journal): try again.
+    for (int attempt = 1;; ++attempt) {
+        if (openConnection(path) && prepareSchema())
+            return true;
+        if (attempt == SqlSteps::kAttempts || !SqlSteps::isBusy(lastError_))
+            return false;
+        QThread::msleep(SqlSteps::kPauseMs);
+    }
+}
+
 bool SqliteStore::prepareSchema() {
     SqlSteps sql(database());
     // Reading the version also tells whether the file is a database at all.
-    unreadable_ = true;
-    if (!sql.run(QStringLiteral("pragma user_version")) || !sql.query().next())
+    unreadable_ = false;
+    if (!sql.run(QStringLiteral("pragma user_version")) || !sql.query().next()) {
+        unreadable_ = saysUnreadable(sql.error());
         return failed(QStringLiteral("read"), sql.error());
+    }
     const int version = sql.query().value(0).toInt();
     sql.query() = QSqlQuery();
-    if (!sql.run(QStringLiteral("pragma quick_check")) || !sql.query().next() ||
-        sql.query().value(0).toString() != QLatin1String("ok"))
+    if (!sql.run(QStringLiteral("pragma quick_check")) || !sql.query().next()) {
+        unreadable_ = saysUnreadable(sql.error());
         return failed(QStringLiteral("check"), sql.error());
+    }
+    // The check ran and found damage.
+    unreadable_ = sql.query().value(0).toString() != QLatin1String("ok");
+    if (unreadable_)
+        return failed(QStringLiteral("check"), sql.query().value(0).toString());
     sql.query() = QSqlQuery();
-    unreadable_ = false;
     // Every commit reaches the disk before it is reported.
     if (!inMemory_ && (!sql.run(QStringLiteral("pragma journal_mode=wal")) ||
                        !sql.run(QStringLiteral("pragma synchronous=full"))))

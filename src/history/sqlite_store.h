@@ -40,6 +40,7 @@ public:
 
 private:
     bool openConnection(const QString &path);
+    bool openBusyOrNot(const QString &path);
     bool prepareSchema();
     bool migrate();
     bool failed(const QString &what, const QString &error);
