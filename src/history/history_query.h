@@ -3,7 +3,6 @@
 #include "history/history_record.h"
 
 #include <QDate>
-#include <QList>
 
 namespace history {
 
@@ -23,15 +22,6 @@ struct Query {
     QString upperBound() const;
     // The plates fragment as a LIKE pattern, with '\' as escape.
     QString platesPattern() const;
-};
-
-// The newest records that match, and whether more match than were asked for.
-struct Page {
-    QList<Record> records;
-    bool more = false;
-    // A shared server was asked for but did not answer: only this PC's
-    // records not yet sent are listed.
-    bool localOnly = false;
 };
 
 } // namespace history

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/history_page.h"
 #include "history/history_query.h"
 
 #include <QSqlDatabase>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/window.h"
+#include "history/history_page.h"
 #include "history/history_query.h"
 
 #include <QDate>
