@@ -4,6 +4,7 @@
 #include "history/postgres_store.h"
 #include "history/sqlite_store.h"
 
+#include <QCoreApplication>
 #include <QUuid>
 
 #include <algorithm>
@@ -19,6 +20,12 @@ History &History::instance() {
 History::History() {
     retry_.setInterval(kRetryMs);
     connect(&retry_, &QTimer::timeout, this, &History::retry);
+    // The program does not end in the middle of a question to the server.
+    if (QCoreApplication::instance())
+        connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+            if (asker_.joinable())
+                asker_.join();
+        });
 }
 
 void History::retry() {
@@ -35,7 +42,9 @@ void History::askServerInBackground() {
     if (asking_ || !server_)
         return;
     asking_ = true;
-    std::thread([this, address = server_->address(), generation = generation_] {
+    if (asker_.joinable())
+        asker_.join(); // done: it has reported
+    asker_ = std::thread([this, address = server_->address(), generation = generation_] {
         const bool answers = PostgresStore::answers(address);
         QMetaObject::invokeMethod(
             this,
@@ -48,7 +57,7 @@ void History::askServerInBackground() {
                     emit changed();
             },
             Qt::QueuedConnection);
-    }).detach();
+    });
 }
 
 History::~History() = default;

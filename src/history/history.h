@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <thread>
 
 namespace history {
 
@@ -83,6 +84,7 @@ private:
     QTimer retry_;
     QElapsedTimer away_; // since the server last did not answer
     bool asking_ = false;
+    std::thread asker_;
     int generation_ = 0; // of the configuration
 };
 
