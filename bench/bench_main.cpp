@@ -3,12 +3,15 @@
 // wait, the CPU used while waiting (idle, and while handling clicks), how
 // long a click waits to be handled during a wait (from the moment it is
 // posted), the time from process start to the main window, and peak memory
-// with one engine screen and with every window open. Run: tidewell-bench
+// with one engine screen and with every window open; and the history's
+// figures (history_bench.h). Run: tidewell-bench
 #include "app/about_panel.h"
 #include "app/main_window.h"
 #include "app/settings_panel.h"
 #include "app/window_registry.h"
 #include "app/workshop_panel.h"
+#include "history/history.h"
+#include "history_bench.h"
 #include "link/engine_screen.h"
 #include "program.h"
 #include "ui/controls.h"
@@ -145,6 +148,8 @@ int main(int argc, char *argv[]) {
     const double startup = startupMilliseconds(QCoreApplication::applicationFilePath(), 5);
 
     startProgram();
+    // The bench keeps no history of its own in the user's folder.
+    history::History::instance().configure({});
     auto *screen = qobject_cast<unitlink::EngineScreen *>(
         WindowRegistry::instance().open(QStringLiteral("Form46")));
     QCoreApplication::processEvents();
@@ -241,5 +246,6 @@ int main(int argc, char *argv[]) {
     std::printf("peak memory, one engine screen  %.1f MB\n", oneScreenMemory);
     std::printf("peak memory, every window open  %.1f MB (%d windows loaded)\n", everythingMemory,
                 WindowRegistry::instance().loadedCount());
+    printHistoryFigures();
     return 0;
 }

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools dpkg-dev
           libqt6sql6-sqlite libgl-dev fonts-liberation fonts-dejavu-core xauth xvfb
-          desktop-file-utils appstream)
+          desktop-file-utils appstream libqt6sql6-psql postgresql)
 
 install_missing() {
     local missing=()

@@ -3,6 +3,8 @@
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
+    if (const std::optional<int> answered = answerCommandLine(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
     startProgram();
     return app.exec();

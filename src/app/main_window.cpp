@@ -44,6 +44,14 @@ const Menu kMenus[] = {
 
 } // namespace
 
+QString MainWindow::menuCaptionOf(const QString &window) {
+    for (const Menu &menu : kMenus)
+        for (const MenuItem &item : menu.items)
+            if (item.window && window == QLatin1String(item.window))
+                return QString::fromLatin1(item.caption);
+    return QString();
+}
+
 MainWindow::MainWindow() {
     setObjectName(QString::fromLatin1(kName));
     setWindowTitle(QStringLiteral("Velmo V 1.00"));

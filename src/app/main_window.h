@@ -16,6 +16,10 @@ public:
     static constexpr int kClientWidth = 11880; // twips
     static constexpr int kClientHeight = 7890;
 
+    // The caption of the menu item that opens `window` ("GM Delphi" for
+    // Form45); empty when no item opens it.
+    static QString menuCaptionOf(const QString &window);
+
     MainWindow();
 
     SettingsPanel *settingsPanel() const { return settings_; }

@@ -1,6 +1,8 @@
 #include "link/engine_screen.h"
 
 #include "app/errors32.h"
+#include "app/main_window.h"
+#include "history/history.h"
 #include "ui/controls.h"
 #include "ui/datafiles.h"
 #include "ui/messagebox.h"
@@ -320,21 +322,28 @@ bool EngineScreen::runLive(const std::function<void()> &step, int waitLimit) {
     }
 }
 
-void EngineScreen::diagnoseInList(const qint16 &faults, const QString &codeLine,
+bool EngineScreen::diagnoseInList(const qint16 &faults, const QString &codeLine,
                                   const std::function<QStringList()> &lines) {
     const int ticket = beginExchange();
     resultList->clear();
     ui::setHourglass();
     if (!exchangeProgress(ticket))
-        return;
+        return false;
     if (faults == 0) {
         endExchangeWithMessage(ERRORS32::MsgNoFaults);
-        return;
+        return true;
     }
     if (!barHeldByPanel())
         eraseFaultsButton->setEnabled(true);
     listFaults(faults, codeLine, lines());
     endExchange();
+    return true;
+}
+
+void EngineScreen::recordDiagnosis(const QString &model, const QStringList &faults) {
+    history::History::instance().record(MainWindow::menuCaptionOf(setup_.formName), model,
+                                        faults.isEmpty() ? QStringLiteral("-")
+                                                         : faults.join(QStringLiteral(", ")));
 }
 
 void EngineScreen::eraseAndReport(qint16 &faults) {

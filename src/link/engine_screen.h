@@ -124,7 +124,8 @@ public:
     // Diagnosis in the result list: progress, then the `faults` found with
     // the fault code line and the lines that explain it (Erase faults enabled
     // unless a panel holds the ButtonBar), or "no faults" when there are none.
-    void diagnoseInList(const qint16 &faults, const QString &codeLine,
+    // Returns whether the reading ran to its end.
+    bool diagnoseInList(const qint16 &faults, const QString &codeLine,
                         const std::function<QStringList()> &lines);
     // Erase faults: `faults` emptied, progress ending in "III", "faults erased".
     void eraseAndReport(qint16 &faults);
@@ -180,6 +181,11 @@ protected:
     virtual QString identificationCaption() const { return setup_.unitName; }
 
     ui::CommandButton *barButton(BarButton role) const;
+
+    // A Diagnosis that ran to its end goes into the history: now, under the
+    // make the main menu gives this screen, with `model` and the `faults`
+    // found (none: a dash). Called only where a reading completes.
+    void recordDiagnosis(const QString &model, const QStringList &faults);
 
 private:
     void buildButtonBar();

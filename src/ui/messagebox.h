@@ -16,4 +16,14 @@ void messageBox(QWidget *parent, const QString &text);
 using MessageBoxHandler = std::function<void(QWidget *parent, const QString &text)>;
 MessageBoxHandler installMessageBoxHandler(MessageBoxHandler handler);
 
+// A question with two buttons, captioned `yes` and `no`; true when it is
+// answered `yes`. No means no: Escape and the close box answer it too.
+bool questionBox(QWidget *parent, const QString &text, const QString &yes, const QString &no);
+
+// Tests answer questions without a modal loop. With no question handler
+// but a message box handler, the message box handler receives the text and
+// the answer is yes.
+using QuestionHandler = std::function<bool(QWidget *parent, const QString &text)>;
+QuestionHandler installQuestionHandler(QuestionHandler handler);
+
 } // namespace ui

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QSlider>
+#include <QTableWidget>
 #include <QTest>
 
 namespace testing {
@@ -27,10 +28,17 @@ struct KeyChoice {
     Qt::Key key;
     const char *name;
 };
-const KeyChoice kKeys[] = {{Qt::Key_Return, "Enter"}, {Qt::Key_Escape, "Escape"},
-                           {Qt::Key_Up, "Up"},        {Qt::Key_Down, "Down"},
-                           {Qt::Key_Left, "Left"},    {Qt::Key_Right, "Right"},
-                           {Qt::Key_A, "A"},          {Qt::Key_7, "7"}};
+const KeyChoice kKeys[] = {{Qt::Key_Return, "Enter"},
+                           {Qt::Key_Escape, "Escape"},
+                           {Qt::Key_Up, "Up"},
+                           {Qt::Key_Down, "Down"},
+                           {Qt::Key_Left, "Left"},
+                           {Qt::Key_Right, "Right"},
+                           {Qt::Key_A, "A"},
+                           {Qt::Key_7, "7"},
+                           {Qt::Key_Delete, "Delete"},
+                           {Qt::Key_F2, "F2"},
+                           {Qt::Key_0, "0"}};
 
 QString describe(QWidget *widget) {
     QWidget *window = widget->window();
@@ -125,7 +133,9 @@ bool InputDriver::clickSomething() {
             if (widget->isVisible() && widget->isEnabled() &&
                 (qobject_cast<QAbstractButton *>(widget) || qobject_cast<ui::Picture *>(widget) ||
                  (qobject_cast<QListWidget *>(widget) &&
-                  static_cast<QListWidget *>(widget)->count() > 0)))
+                  static_cast<QListWidget *>(widget)->count() > 0) ||
+                 // Tables the user works in (the history's), not those that only show.
+                 (qobject_cast<QTableWidget *>(widget) && widget->focusPolicy() != Qt::NoFocus)))
                 targets << widget;
     if (targets.isEmpty())
         return false;
@@ -140,6 +150,23 @@ bool InputDriver::clickSomething() {
                  .arg(item->text()));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(item).center());
+        return true;
+    }
+    if (auto *table = qobject_cast<QTableWidget *>(target)) {
+        const int row = random_.bounded(table->rowCount());
+        const int col = random_.bounded(table->columnCount());
+        const bool twice = random_.bounded(4) == 0;
+        table->scrollToItem(table->item(row, col));
+        note(QStringLiteral("%1 %2 cell %3,%4 \"%5\"")
+                 .arg(twice ? "double-click" : "click", describe(table))
+                 .arg(row)
+                 .arg(col)
+                 .arg(table->item(row, col) ? table->item(row, col)->text() : QString()));
+        const QPoint at = table->visualRect(table->model()->index(row, col)).center();
+        if (twice)
+            QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+        else
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
         return true;
     }
     note(QStringLiteral("click %1").arg(describe(target)));

@@ -1,6 +1,7 @@
 // Windows opened, run, closed and reopened many times; screens unloaded
 // from inside every wait a button starts.
 #include "app/window_registry.h"
+#include "history/history.h"
 #include "link/engine_screen.h"
 #include "support/test_support.h"
 #include "ui/controls.h"
@@ -8,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QSignalSpy>
+#include <QTableWidget>
 
 using namespace testing;
 
@@ -69,6 +71,44 @@ private slots:
             cycle();
         QCOMPARE(liveWidgets(), baseline);
         QVERIFY(!loaded(window));
+    }
+
+    void theHistoryChangesUnderItsOwnEditsAndSearches() {
+        RecordedMessageBoxes boxes;
+        useFreshHistory();
+        auto &history = history::History::instance();
+        for (int i = 0; i < 230; ++i)
+            history.record("Yamaha", "FRT-1100", QString::number(i));
+        const auto cycle = [&](int round) {
+            QWidget *window = openWindow("Form10");
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            auto *table = find<QTableWidget>(window, "MSFlexGrid1");
+            find<QWidget>(window, round % 2 ? "Text3" : "Text4")->setFocus();
+            QTest::keyClicks(QApplication::focusWidget(), QDate::currentDate().toString("ddMMyy"));
+            table->setFocus();
+            table->setCurrentCell(1 + round % 3, 4);
+            QTest::keyClick(table, Qt::Key_F2);
+            // A record arrives while a cell is edited, then the edit is saved.
+            history.record("GM Delphi", "", "33");
+            QCoreApplication::processEvents();
+            QTest::keyClicks(QApplication::focusWidget(), "AB");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::keyClick(table, Qt::Key_Delete);
+            QCoreApplication::processEvents();
+            window->close();
+            flushDeletes();
+        };
+        cycle(0);
+        const int baseline = liveWidgets();
+        for (int round = 1; round < 30; ++round)
+            cycle(round);
+        QCOMPARE(liveWidgets(), baseline);
+        QCOMPARE(boxes.texts.size(), 30); // one question per Delete, each answered yes
+        history::Query plated;
+        plated.plates = "ab";
+        QCOMPARE(history.search(plated).records.size(), 0); // each edited record was deleted
+        QCOMPARE(history.search({}).more, true);
     }
 
     void unloadingFromInsideEveryWaitIsClean_data() {

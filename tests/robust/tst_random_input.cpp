@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include "app/window_registry.h"
+#include "history/history.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -24,7 +25,7 @@ using namespace testing;
 namespace {
 
 const quint32 kFixedSeeds[] = {11, 23, 37, 41};
-constexpr int kDefaultEvents = 5000;
+constexpr int kDefaultEvents = 6500;
 constexpr int kHangSeconds = 60;
 
 quint32 chosenSeed = 0;
@@ -113,6 +114,12 @@ private slots:
         warnings.clear();
         RecordedSleeps sleeps;
         RecordedMessageBoxes boxes;
+        // The History window opens on records, and the screens add more.
+        useFreshHistory();
+        for (int i = 0; i < 260; ++i)
+            history::History::instance().store({QUuid::createUuid().toString(),
+                                                QDateTime(QDate(2026, 1, 1 + i % 28), QTime(9, 0)),
+                                                "Yamaha", "FRT-1100", QString::number(i), "23"});
         startProgramFresh();
         Watchdog watchdog;
         InputDriver driver(seed, chosenEvents);
@@ -121,6 +128,8 @@ private slots:
         currentDriver = nullptr;
         std::fprintf(stderr, "random input: %d events, %d of them inside a wait\n",
                      driver.delivered(), driver.deliveredInsideWaits());
+        std::fprintf(stderr, "random input: the history went from 260 to %d records\n",
+                     int(history::History::instance().search({{}, {}, {}, 1000}).records.size()));
         if (!warnings.isEmpty())
             std::fprintf(stderr, "%s\n", qPrintable(driver.logTail()));
         QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));

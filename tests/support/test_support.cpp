@@ -2,6 +2,7 @@
 
 #include "app/errors32.h"
 #include "app/window_registry.h"
+#include "history/history.h"
 #include "program.h"
 #include "support/as_drawn.h"
 #include "ui/grid.h"
@@ -14,6 +15,8 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace testing {
 
@@ -51,11 +54,15 @@ RecordedSleeps::~RecordedSleeps() {
 
 RecordedMessageBoxes::RecordedMessageBoxes()
     : previous_(
-          ui::installMessageBoxHandler([this](QWidget *, const QString &text) { texts << text; })) {
-}
+          ui::installMessageBoxHandler([this](QWidget *, const QString &text) { texts << text; })),
+      previousQuestion_(ui::installQuestionHandler([this](QWidget *, const QString &text) {
+          texts << text;
+          return answer;
+      })) {}
 
 RecordedMessageBoxes::~RecordedMessageBoxes() {
     ui::installMessageBoxHandler(previous_);
+    ui::installQuestionHandler(previousQuestion_);
 }
 
 void flushDeletes() {
@@ -207,7 +214,17 @@ void useLanguage(int language) {
     ERRORS32::LanguageLoader();
 }
 
+QString useFreshHistory() {
+    static std::vector<std::unique_ptr<QTemporaryDir>> folders;
+    folders.push_back(std::make_unique<QTemporaryDir>());
+    const QString file = folders.back()->filePath(QStringLiteral("history.sqlite"));
+    history::History::instance().configure({file, QString()});
+    return file;
+}
+
 void initTestProcess() {
+    QStandardPaths::setTestModeEnabled(true);
+    useFreshHistory();
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QApplication::setQuitOnLastWindowClosed(false);
     registerProgramWindows();

@@ -62,9 +62,11 @@ public:
     RecordedMessageBoxes();
     ~RecordedMessageBoxes();
     QStringList texts;
+    bool answer = true; // to questions, whose texts are recorded too
 
 private:
     std::function<void(QWidget *, const QString &)> previous_;
+    std::function<bool(QWidget *, const QString &)> previousQuestion_;
 };
 
 // Unloads every window, destroys them, and loads the main window afresh.
@@ -133,8 +135,11 @@ void addLanguageRows();
 inline const char *const kLanguageNames[8] = {"Spanish", "English",    "French",  "Italian",
                                               "German",  "Portuguese", "Finnish", "Swedish"};
 
-// Sets up the test process: offscreen, fixed locale, program windows registered.
+// Sets up the test process: offscreen, fixed locale, program windows
+// registered, and an empty history in a folder of its own (never the user's).
 void initTestProcess();
+// Starts an empty history in a new temporary folder; returns the file.
+QString useFreshHistory();
 
 } // namespace testing
 

@@ -119,8 +119,14 @@ void DelphiScreen::connectToUnit() {
 }
 
 void DelphiScreen::diagnose() {
-    diagnoseInList(ActiveFaultCount, QString::fromUtf8(kFaultCodeLine),
-                   [] { return unitlink::bilingualLines(kFaultLines); });
+    if (!diagnoseInList(ActiveFaultCount, QString::fromUtf8(kFaultCodeLine),
+                        [] { return unitlink::bilingualLines(kFaultLines); }))
+        return;
+    // No model line among this screen's identification; the code opens its line.
+    QStringList codes;
+    if (ActiveFaultCount != 0)
+        codes << QString::fromUtf8(kFaultCodeLine).section(QLatin1Char(' '), 0, 0);
+    recordDiagnosis(QString(), codes);
 }
 
 void DelphiScreen::eraseFaults() {

@@ -231,6 +231,7 @@ void DfiScreen::diagnose() {
         progressPanel->hide();
         resultList->clear();
         showMessage(ERRORS32::MsgNoFaults);
+        recordDiagnosis(text(kIdentificationLines[1]), {});
         return;
     }
     resultList->addItem(ERRORS32::MsgFaultsDetected + QString::number(ActiveFaultCount));
@@ -246,6 +247,10 @@ void DfiScreen::diagnose() {
     }
     resultList->addItem(QStringLiteral(" "));
     focusExit();
+    QStringList codes;
+    for (const DiagnosedFault &fault : kDiagnosedFaults)
+        codes << text(fault.code);
+    recordDiagnosis(text(kIdentificationLines[1]), codes);
 }
 
 void DfiScreen::eraseFaults() {

@@ -128,7 +128,7 @@ void FichtScreen::connectToUnit() {
 }
 
 void FichtScreen::diagnose() {
-    diagnoseInList(ActiveFaultCount, QString::fromUtf8(kFaultCodeLine), [] {
+    const bool completed = diagnoseInList(ActiveFaultCount, QString::fromUtf8(kFaultCodeLine), [] {
         QStringList lines;
         if (ERRORS32::LanguageCode == ERRORS32::Spanish)
             for (const char *line : kFaultLinesSpanish)
@@ -138,6 +138,13 @@ void FichtScreen::diagnose() {
                 lines << QString::fromUtf8(line);
         return lines;
     });
+    if (!completed)
+        return;
+    // The engine model is the first identification value; the code opens its line.
+    QStringList codes;
+    if (ActiveFaultCount != 0)
+        codes << QString::fromUtf8(kFaultCodeLine).section(QLatin1Char(' '), 0, 0);
+    recordDiagnosis(QString::fromUtf8(kIdentificationFields[0].value), codes);
 }
 
 void FichtScreen::eraseFaults() {

@@ -342,11 +342,16 @@ void MercruiserScreen::diagnose() {
         resultList->addItems(diagnosisLines(ActiveFaultCount));
         progressPanel->hide();
         focusExit();
+        QStringList codes;
+        for (const DiagnosedFault &fault : kDiagnosedFaults)
+            codes << QString::fromUtf8(fault.code);
+        recordDiagnosis(QString::fromUtf8(kIdentificationLines[1]), codes);
         return;
     }
     progressPanel->hide();
     resultList->clear();
     showMessage(ERRORS32::MsgNoFaults);
+    recordDiagnosis(QString::fromUtf8(kIdentificationLines[1]), {});
 }
 
 void MercruiserScreen::openFaultDetail(QListWidgetItem *item) {

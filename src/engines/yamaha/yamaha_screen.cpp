@@ -191,6 +191,9 @@ void YamahaScreen::showEngineInfo() {
 }
 
 void YamahaScreen::diagnose() {
+    // The identification's model line, without its label.
+    const QString model =
+        QString::fromUtf8(kIdentificationLines[2]).section(QStringLiteral(": "), 1);
     const int ticket = beginExchange();
     resultList->clear();
     if (!exchangeProgress(ticket) || !exchangeWait(ticket, kShortPause))
@@ -199,9 +202,12 @@ void YamahaScreen::diagnose() {
         listFaults(ActiveFaultCount, unitlink::bilingual(kFaultCodeLine),
                    unitlink::bilingualLines(kFaultLines));
         endExchange();
+        recordDiagnosis(
+            model, {QString::fromUtf8(kFaultCodeLine.english).section(QLatin1Char(' '), 0, 0)});
         return;
     }
     endExchangeWithMessage(ERRORS32::MsgNoFaults);
+    recordDiagnosis(model, {});
 }
 
 void YamahaScreen::eraseFaults() {
