@@ -10,6 +10,7 @@
 #include "support/as_drawn.h"
 #include "support/snapshot.h"
 #include "support/test_support.h"
+#include "ui/controls.h"
 #include "ui/picture.h"
 
 #include <QAbstractButton>
@@ -341,7 +342,13 @@ private:
             // A value that only counts up or down (the tachometer's R.P.M.,
             // the idle-air percentages) makes no new state to walk from.
             static const QRegularExpression number(QStringLiteral("[0-9]+"));
-            const QString state = whatIsShown(window).replace(number, QStringLiteral("#"));
+            // What a list holds makes a state of its own (a reading listed
+            // after Connect's lines), its counts blurred like the rest.
+            QString state = whatIsShown(window);
+            for (auto *list : window->findChildren<QListWidget *>())
+                if (list->isVisible())
+                    state += QLatin1Char('\n') + ui::listItems(list).join(QLatin1Char('\n'));
+            state.replace(number, QStringLiteral("#"));
             if (seen_.contains(state))
                 continue;
             seen_.insert(state);
