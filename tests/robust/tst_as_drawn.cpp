@@ -17,12 +17,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QProcess>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSet>
 
 using namespace testing;
@@ -255,9 +255,9 @@ private:
         writing_.clear();
         atRest_.clear();
         if (language_ == ERRORS32::English || language_ == ERRORS32::Spanish)
-            writing_ = QStringLiteral("# %1 in %2: what every state a click reaches shows\n")
-                           .arg(QLatin1String(entry_.form),
-                                QLatin1String(kLanguageNames[language_ - 1]));
+            writing_ =
+                QStringLiteral("# %1 in %2: what every state a click reaches shows\n")
+                    .arg(QLatin1String(entry_.form), QLatin1String(kLanguageNames[language_ - 1]));
     }
 
     // A state the last step's run shows on its way, the first time it shows
@@ -275,8 +275,8 @@ private:
     // the state before it, on the way and at rest (the opening in full).
     void writeState(QWidget *window, const QList<Step> &path) {
         const Snapshot now = Snapshot::of(window);
-        QString section = QStringLiteral("\n=== %1\n").arg(
-            path.isEmpty() ? QStringLiteral("(opening)") : describe(path));
+        QString section = QStringLiteral("\n=== %1\n")
+                              .arg(path.isEmpty() ? QStringLiteral("(opening)") : describe(path));
         if (path.isEmpty()) {
             section += now.text();
         } else {
@@ -421,8 +421,8 @@ QString differenceFromGolden(const QString &form, int language, const QString &w
     diff.waitForFinished();
     QStringList lines = QString::fromUtf8(diff.readAllStandardOutput()).split(QLatin1Char('\n'));
     if (lines.size() > 400)
-        lines = lines.mid(0, 400) << QStringLiteral("... (the whole of it: diff -u %1 %2)")
-                                         .arg(golden, actual);
+        lines = lines.mid(0, 400)
+                << QStringLiteral("... (the whole of it: diff -u %1 %2)").arg(golden, actual);
     return QStringLiteral("%1 differs from what the walk saw:\n").arg(name) +
            lines.join(QLatin1Char('\n'));
 }
@@ -458,8 +458,8 @@ private slots:
             walk.revisit(language);
         QStringList problems = walk.problems();
         for (int language : {ERRORS32::English, ERRORS32::Spanish}) {
-            const QString difference = differenceFromGolden(
-                QLatin1String(kWindows[window].form), language, walk.written(language));
+            const QString difference = differenceFromGolden(QLatin1String(kWindows[window].form),
+                                                            language, walk.written(language));
             if (!difference.isEmpty())
                 problems << difference;
         }

@@ -143,6 +143,8 @@ void checkGrid(const QTableWidget *grid, QStringList &problems) {
     }
 }
 
+} // namespace
+
 // The part of a control that no shown control stacked above it covers, in
 // the control's own coordinates.
 QRegion uncoveredPart(QWidget *control, QWidget *window) {
@@ -159,8 +161,6 @@ QRegion uncoveredPart(QWidget *control, QWidget *window) {
     }
     return part;
 }
-
-} // namespace
 
 // A control with something to read that a sibling control lies over.
 void checkCovered(const QWidget *control, QStringList &problems) {

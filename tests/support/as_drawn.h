@@ -5,6 +5,7 @@
 // show through, the focus resting on a control the user cannot see, and
 // keys typed where the focus is, as a user's typing goes.
 
+#include <QRegion>
 #include <QString>
 #include <QStringList>
 #include <Qt>
@@ -35,6 +36,10 @@ QStringList tabOrderProblems(QWidget *window);
 // What the user sees of the window: its shown controls, whether each can be
 // used, and their texts, one line each in a fixed order.
 QString whatIsShown(QWidget *window);
+
+// The part of a control that no shown control stacked above it covers, in
+// the control's own coordinates.
+QRegion uncoveredPart(QWidget *control, QWidget *window);
 
 // Empty when the window's focus control is visible and enabled (or the
 // window itself holds the focus); otherwise names that control.

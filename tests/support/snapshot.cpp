@@ -1,5 +1,7 @@
 #include "support/snapshot.h"
 
+#include "support/as_drawn.h"
+
 #include "ui/grid.h"
 #include "ui/picture.h"
 #include "ui/twips.h"
@@ -16,7 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QRegion>
 
 #include <algorithm>
 
@@ -78,20 +79,6 @@ QString place(const QWidget *control) {
         .arg(r.height() * t);
 }
 
-// Whether shown controls stacked above the control hide all of it.
-bool whollyCovered(QWidget *control, QWidget *window) {
-    QRegion part(control->rect());
-    for (QWidget *w = control; w != window && w->parentWidget(); w = w->parentWidget()) {
-        const QObjectList &siblings = w->parentWidget()->children();
-        for (qsizetype i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
-            auto *above = qobject_cast<QWidget *>(siblings[i]);
-            if (above && !above->isWindow() && above->isVisible())
-                part -= QRect(control->mapFrom(w->parentWidget(), above->pos()), above->size());
-        }
-    }
-    return part.isEmpty();
-}
-
 // The kind of control and what it shows, on one line; lists and grids add
 // their rows on lines of their own.
 QString describe(QWidget *control, QString &rows, const QString &indent) {
@@ -99,8 +86,8 @@ QString describe(QWidget *control, QString &rows, const QString &indent) {
     QString text;
     bool hasText = false;
     if (auto *picture = qobject_cast<ui::Picture *>(control)) {
-        parts << QStringLiteral("picture") << (picture->isEmpty() ? QStringLiteral("empty")
-                                                                  : QStringLiteral("drawn"));
+        parts << QStringLiteral("picture")
+              << (picture->isEmpty() ? QStringLiteral("empty") : QStringLiteral("drawn"));
     } else if (auto *label = qobject_cast<QLabel *>(control)) {
         parts << QStringLiteral("label") << quoted(label->text());
         // A label's usual place for its text goes without saying.
@@ -129,8 +116,9 @@ QString describe(QWidget *control, QString &rows, const QString &indent) {
     } else if (auto *grid = qobject_cast<ui::Grid *>(control)) {
         QStringList columns;
         for (int col = 0; col < grid->columnCount(); ++col)
-            columns << QStringLiteral("%1 %2").arg(grid->colWidth(col)).arg(
-                gridAlignment(grid->colAlignment(col)));
+            columns << QStringLiteral("%1 %2")
+                           .arg(grid->colWidth(col))
+                           .arg(gridAlignment(grid->colAlignment(col)));
         parts << QStringLiteral("grid %1x%2 fixed %3 current %4,%5 [%6]")
                      .arg(grid->rowCount())
                      .arg(grid->columnCount())
@@ -147,21 +135,24 @@ QString describe(QWidget *control, QString &rows, const QString &indent) {
                 cells << quoted(cell);
             }
             if (any)
-                rows += QStringLiteral("%1  %2: %3\n").arg(indent).arg(row).arg(
-                    cells.join(QStringLiteral(" | ")));
+                rows += QStringLiteral("%1  %2: %3\n")
+                            .arg(indent)
+                            .arg(row)
+                            .arg(cells.join(QStringLiteral(" | ")));
         }
     } else if (auto *list = qobject_cast<QListWidget *>(control)) {
-        parts << QStringLiteral("list %1 rows, current %2").arg(list->count()).arg(
-            list->currentRow());
+        parts << QStringLiteral("list %1 rows, current %2")
+                     .arg(list->count())
+                     .arg(list->currentRow());
         for (int row = 0; row < list->count(); ++row)
-            rows += indent + (row == list->currentRow() ? QStringLiteral("  > ")
-                                                          : QStringLiteral("  | ")) +
+            rows += indent +
+                    (row == list->currentRow() ? QStringLiteral("  > ") : QStringLiteral("  | ")) +
                     quoted(list->item(row)->text()) + QLatin1Char('\n');
     } else if (auto *combo = qobject_cast<QComboBox *>(control)) {
         parts << QStringLiteral("combo") << quoted(combo->currentText());
         for (int row = 0; row < combo->count(); ++row)
-            rows += indent + QStringLiteral("  | ") + quoted(combo->itemText(row)) +
-                    QLatin1Char('\n');
+            rows +=
+                indent + QStringLiteral("  | ") + quoted(combo->itemText(row)) + QLatin1Char('\n');
     } else if (auto *slider = qobject_cast<QAbstractSlider *>(control)) {
         parts << QStringLiteral("slider %1 of %2..%3")
                      .arg(slider->value())
@@ -199,10 +190,10 @@ QList<QWidget *> shownChildrenInReadingOrder(QWidget *parent) {
 
 Snapshot Snapshot::of(QWidget *window) {
     Snapshot snapshot;
-    snapshot.blocks_ << Block{QStringLiteral("window"),
-                              QStringLiteral("window %1 %2 %3\n")
-                                  .arg(window->objectName(), quoted(window->windowTitle()),
-                                       place(window))};
+    snapshot.blocks_ << Block{
+        QStringLiteral("window"),
+        QStringLiteral("window %1 %2 %3\n")
+            .arg(window->objectName(), quoted(window->windowTitle()), place(window))};
     for (QWidget *child : shownChildrenInReadingOrder(window))
         snapshot.add(child, window, QString(), 0);
     return snapshot;
@@ -217,7 +208,7 @@ void Snapshot::add(QWidget *control, QWidget *window, const QString &parentKey, 
     if (named) {
         key = parentKey.isEmpty() ? name : parentKey + QLatin1Char('/') + name;
         const QString indent(2 * depth, QLatin1Char(' '));
-        if (whollyCovered(control, window)) {
+        if (uncoveredPart(control, window).isEmpty()) {
             blocks_ << Block{key, indent + name + QStringLiteral(" covered\n")};
             return;
         }
