@@ -47,7 +47,7 @@ void TextBox::focusInEvent(QFocusEvent *event) {
     if (!caretToEnd_)
         return;
     deselect();
-    setCursorPosition(text().size());
+    setCursorPosition(static_cast<int>(text().size()));
 }
 
 void TextBox::keyPressEvent(QKeyEvent *event) {

@@ -46,7 +46,7 @@ void Grid::setCols(int cols) {
     while (alignments_.size() < columnCount())
         alignments_.append(Align::Left);
     while (widths_.size() < columnCount())
-        widths_.append(columnWidth(widths_.size()) * kTwipsPerPixel);
+        widths_.append(columnWidth(static_cast<int>(widths_.size())) * kTwipsPerPixel);
     shadeFixedRows();
 }
 

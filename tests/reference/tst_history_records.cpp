@@ -85,7 +85,7 @@ private slots:
             QCOMPARE(History::instance().search({}).records.first().faults, QStringLiteral("-"));
         }
         // A reading abandoned in its wait (the screen closed) records nothing.
-        const int before = History::instance().search({}).records.size();
+        const qsizetype before = History::instance().search({}).records.size();
         pump.after(1000, [screen] { screen->unload(); });
         press(screen, "Command30");
         flushDeletes();
