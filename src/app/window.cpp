@@ -1,6 +1,7 @@
 #include "app/window.h"
 
 #include "app/window_registry.h"
+#include "ui/covering_panel.h"
 #include "ui/window_watch.h"
 
 #include <QCloseEvent>
@@ -17,4 +18,8 @@ void LoadedWindow::closeEvent(QCloseEvent *event) {
     event->accept();
     if (!unloaded_)
         unload();
+}
+
+bool LoadedWindow::focusNextPrevChild(bool next) {
+    return ui::focusNextInCoveringPanel(this, next) || QWidget::focusNextPrevChild(next);
 }

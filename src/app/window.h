@@ -16,6 +16,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Tab stays inside a panel that covers part of the window.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     friend class WindowRegistry;

@@ -135,6 +135,9 @@ public:
     // (a stop was requested, or another function reset it); returns false
     // if the screen was unloaded meanwhile.
     qint16 LiveRunState = kIdle;
+    // Active faults the simulated unit holds; each screen sets its count at
+    // load and says what erases it and what brings it back.
+    qint16 ActiveFaultCount = 0;
     bool runLive(const std::function<void()> &step, int waitLimit = 600);
     // runLive over cycles: step runs 1 to `steps` and over again, `bar`
     // emptied at each new cycle; showStep writes the step's values and marks.

@@ -19,11 +19,15 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
+
+#include <memory>
+#include <optional>
 
 using namespace testing;
 
@@ -41,20 +45,30 @@ const WindowEntry kWindows[] = {
 // The main window's own panels are shown from its menu.
 const char *const kPanelMenuItems[] = {"confi1", "taller", "ac"};
 
-// One user action: a click on a control, a list row or a menu item.
+// One user action: a click on a control, a list row or a menu item, or a
+// number typed into a box and ended with Enter. A click
+// with `during` set is made while the step before it still runs, at that
+// pass of its run, as a user clicks while a progress display is shown.
 struct Step {
-    enum Kind { Click, ListRow, Menu } kind;
+    enum Kind { Click, ListRow, Menu, Type } kind;
     QString name;
     int row = 0;
+    qint64 during = 0;
 };
+// The pass of a run at which a click is made during it: its first display
+// is up by then.
+constexpr qint64 kDuringPass = 12;
+// What the walk types into a box: hours, a date, a plate alike.
+const QString kTyped = QStringLiteral("120");
 
 // A pump that checks the texts now and then during a run, so that what a
 // run shows on its way (a growing bar) is checked as well as where it ends.
-// A repeated display runs until it is stopped: after two cycles of the
-// longest one the walk asks it to stop, as a first Exit does.
+// A repeated display runs until it is stopped: after a whole cycle of the
+// longest one (95 ticks of 3001 passes) the walk asks it to stop, as a first
+// Exit does.
 class CheckingPump : public CountingPump {
 public:
-    static constexpr qint64 kRepeatedRunPasses = 2 * 85 * 601;
+    static constexpr qint64 kRepeatedRunPasses = 300000;
     std::function<void()> check;
     std::function<void()> stopRepeatedRun;
     // Only the last step of a path is checked on its way: the steps before
@@ -137,6 +151,7 @@ public:
 
 private:
     static constexpr int kMaxDepth = 8;
+    static constexpr int kMaxDepthBeforeClickDuringRun = 3;
 
     QWidget *openFresh() {
         const QString item = QString::fromLatin1(entry_.menuItem);
@@ -160,12 +175,24 @@ private:
             return false;
         window_ = window;
         renderedInRun_ = false;
+        ++stepsTaken_;
         pump_.startStep(checked);
+        if (checked)
+            enabledDuringRun_.clear();
+        if (checked && step.kind == Step::Click) {
+            const qint64 taken = stepsTaken_;
+            pump_.after(kDuringPass, [this, taken] {
+                if (taken == stepsTaken_)
+                    enabledDuringRun_ = usableButtons();
+            });
+        }
         if (checked) {
             sleepsBefore_ = sleeps_.calls.size();
             boxesBefore_ = boxes_.texts.size();
             onTheWay_.clear();
             shapesOnTheWay_.clear();
+            shapeOnTheWay_.clear();
+            lastOfShape_.reset();
         }
         switch (step.kind) {
         case Step::Menu:
@@ -176,6 +203,15 @@ private:
             if (!control || !control->isVisible() || !control->isEnabled())
                 return false;
             QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, control->height() / 2));
+            break;
+        }
+        case Step::Type: {
+            auto *box = window->findChild<QLineEdit *>(step.name);
+            if (!box || !box->isVisible() || !box->isEnabled())
+                return false;
+            box->setFocus();
+            QTest::keyClicks(box, kTyped);
+            QTest::keyClick(box, Qt::Key_Return);
             break;
         }
         case Step::ListRow: {
@@ -190,6 +226,15 @@ private:
         }
         }
         return loaded(QString::fromLatin1(entry_.form)) != nullptr;
+    }
+
+    QStringList usableButtons() const {
+        QStringList names;
+        if (window_)
+            for (auto *button : window_->findChildren<QAbstractButton *>())
+                if (button->isVisible() && button->isEnabled() && !button->objectName().isEmpty())
+                    names << button->objectName();
+        return names;
     }
 
     // The panel a user works in: the topmost shown frame of the window that
@@ -222,6 +267,8 @@ private:
                 continue;
             if (qobject_cast<QAbstractButton *>(control) || qobject_cast<ui::Picture *>(control))
                 steps << Step{Step::Click, control->objectName()};
+            else if (auto *box = qobject_cast<QLineEdit *>(control); box && !box->isReadOnly())
+                steps << Step{Step::Type, control->objectName()};
             else if (auto *list = qobject_cast<QListWidget *>(control))
                 for (int row = 0; row < qMin(list->count(), 6); ++row)
                     steps << Step{Step::ListRow, control->objectName(), row};
@@ -240,13 +287,15 @@ private:
         // What a screen reader announces, in English and in Spanish.
         if (language_ == ERRORS32::English || language_ == ERRORS32::Spanish)
             found << unnamedControls(window);
-        found << tabOrderProblems(window);
         const QString focus = focusOnHiddenControl(window);
         if (!focus.isEmpty())
             found << focus + QStringLiteral(" after ") + describe(path);
-        record(found);
         if (!writing_.isEmpty())
             writeState(window, path);
+        // Last: pressing Tab moves the focus (and a list's current row).
+        for (const QString &problem : tabOrderProblems(window))
+            found << problem + QStringLiteral(" after ") + describe(path);
+        record(found);
     }
 
     // English and Spanish are written down: between them they show every
@@ -261,14 +310,29 @@ private:
     }
 
     // A state the last step's run shows on its way, the first time it shows
-    // it: a growing bar or a changing reading is the same state on the way.
+    // it, and again where it last shows it before changing: a growing bar or
+    // a changing reading is the same state on the way, and its last values
+    // are the ones a run reaches deep inside.
     void noteOnTheWay() {
         Snapshot now = Snapshot::of(window_);
         const QString shape = now.shape();
-        if (shapesOnTheWay_.contains(shape))
+        if (shape == shapeOnTheWay_) {
+            if (writingShape_)
+                lastOfShape_ = {pump_.stepPasses(), std::move(now)};
+            return;
+        }
+        endShapeOnTheWay();
+        shapeOnTheWay_ = shape;
+        writingShape_ = !shapesOnTheWay_.contains(shape);
+        if (!writingShape_)
             return;
         shapesOnTheWay_.insert(shape);
         onTheWay_.append({pump_.stepPasses(), std::move(now)});
+    }
+    void endShapeOnTheWay() {
+        if (lastOfShape_ && !(lastOfShape_->second == onTheWay_.last().second))
+            onTheWay_.append(*lastOfShape_);
+        lastOfShape_.reset();
     }
 
     // The state after the path: the step's counts, then what changed from
@@ -288,6 +352,7 @@ private:
                            .arg(sleeps.join(QStringLiteral(", ")));
             for (qsizetype i = boxesBefore_; i < boxes_.texts.size(); ++i)
                 section += QStringLiteral("message box %1\n").arg(quoted(boxes_.texts[i]));
+            endShapeOnTheWay();
             Snapshot before = atRest_.value(describe(path.first(path.size() - 1)));
             for (const auto &[pass, shown] : std::as_const(onTheWay_)) {
                 const QString changes = shown.changesFrom(before);
@@ -310,18 +375,38 @@ private:
     static QString describe(const QList<Step> &path) {
         QStringList names;
         for (const Step &step : path)
-            names << (step.kind == Step::ListRow
+            names << (step.kind == Step::Type ? QStringLiteral("%1 \"%2\" Enter").arg(step.name, kTyped)
+                  : step.kind == Step::ListRow
                           ? QStringLiteral("%1[%2]").arg(step.name).arg(step.row)
-                          : step.name);
+                      : step.during ? QStringLiteral("%1 at pass %2").arg(step.name).arg(step.during)
+                                    : step.name);
         return names.join(QStringLiteral(", "));
     }
 
     // Takes the path from a fresh opening; the window at its end, if loaded.
     QWidget *follow(const QList<Step> &path) {
         window_ = openFresh();
-        for (qsizetype i = 0; i < path.size(); ++i)
-            if (!perform(path[i], i == path.size() - 1))
+        for (qsizetype i = 0; i < path.size(); ++i) {
+            // A click made during this step's run is set up before the step;
+            // it is dropped if the run ends before its pass.
+            auto clickedDuring = std::make_shared<std::optional<bool>>(true);
+            if (i + 1 < path.size() && path[i + 1].during) {
+                clickedDuring->reset();
+                const Step next = path[i + 1];
+                const bool nextIsLast = i + 1 == path.size() - 1;
+                pump_.after(next.during, [this, next, nextIsLast, clickedDuring] {
+                    if (!clickedDuring->has_value())
+                        *clickedDuring = perform(next, nextIsLast);
+                });
+            }
+            const bool taken = perform(path[i], i == path.size() - 1);
+            if (!clickedDuring->has_value())
+                *clickedDuring = false;
+            if (!taken || !**clickedDuring)
                 return nullptr;
+            if (path[i].during == 0 && i + 1 < path.size() && path[i + 1].during)
+                ++i;
+        }
         window_ = loaded(QString::fromLatin1(entry_.form));
         return window_;
     }
@@ -343,15 +428,29 @@ private:
             // the idle-air percentages) makes no new state to walk from.
             static const QRegularExpression number(QStringLiteral("[0-9]+"));
             // What a list holds makes a state of its own (a reading listed
-            // after Connect's lines), its counts blurred like the rest.
+            // after Connect's lines), its counts blurred like the rest, and
+            // so do the faults the unit holds, which no control shows.
             QString state = whatIsShown(window);
             for (auto *list : window->findChildren<QListWidget *>())
                 if (list->isVisible())
                     state += QLatin1Char('\n') + ui::listItems(list).join(QLatin1Char('\n'));
+            if (auto *screen = qobject_cast<unitlink::EngineScreen *>(window))
+                state += QStringLiteral("\nfaults held: ") +
+                         QString(screen->ActiveFaultCount, QLatin1Char('F'));
+            // A state that differs from one seen only in its numbers, its
+            // focus or the message box its step showed is written down (the
+            // third injector's test, a panel's Exit) but not walked from.
+            QString exactly = state + QStringLiteral("\nfocus: ") +
+                              (window->focusWidget() ? window->focusWidget()->objectName()
+                                                     : QString());
+            for (qsizetype i = boxesBefore_; i < boxes_.texts.size(); ++i)
+                exactly += QStringLiteral("\nbox: ") + boxes_.texts[i];
             state.replace(number, QStringLiteral("#"));
-            if (seen_.contains(state))
+            const bool walkOn = !seen_.contains(state);
+            if (!walkOn && seenExactly_.contains(exactly))
                 continue;
             seen_.insert(state);
+            seenExactly_.insert(exactly);
             if (path.isEmpty())
                 for (auto *frame : window->findChildren<QGroupBox *>(Qt::FindDirectChildrenOnly))
                     if (frame->isVisible())
@@ -360,10 +459,17 @@ private:
             if (qEnvironmentVariableIsSet("WALK_LOG"))
                 qInfo("state %s", qPrintable(describe(path)));
             checkAtRest(window, path);
-            if (path.size() >= kMaxDepth)
+            if (!walkOn || path.size() >= kMaxDepth)
                 continue;
             for (const Step &step : choices(window))
                 queue << (QList<Step>(path) << step);
+            // One click during a run per path, early in it: a function
+            // pressed while another's progress is shown.
+            const bool clickedDuringRun = std::any_of(
+                path.cbegin(), path.cend(), [](const Step &step) { return step.during != 0; });
+            if (!clickedDuringRun && path.size() <= kMaxDepthBeforeClickDuringRun)
+                for (const QString &name : std::as_const(enabledDuringRun_))
+                    queue << (QList<Step>(path) << Step{Step::Click, name, 0, kDuringPass});
         }
     }
 
@@ -376,6 +482,7 @@ private:
     RecordedMessageBoxes boxes_;
     QPointer<QWidget> window_;
     QSet<QString> seen_;
+    QSet<QString> seenExactly_;
     QSet<QString> openingFrames_;
     QString lastChecked_;
     bool renderedInRun_ = false;
@@ -387,7 +494,13 @@ private:
     QHash<QString, Snapshot> atRest_;
     QList<std::pair<qint64, Snapshot>> onTheWay_;
     QSet<QString> shapesOnTheWay_;
+    QString shapeOnTheWay_;
+    bool writingShape_ = false;
+    std::optional<std::pair<qint64, Snapshot>> lastOfShape_;
     qsizetype sleepsBefore_ = 0;
+    // Steps taken, and the buttons a user could press during the last one's run.
+    qint64 stepsTaken_ = 0;
+    QStringList enabledDuringRun_;
     qsizetype boxesBefore_ = 0;
 };
 

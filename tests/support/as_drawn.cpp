@@ -243,10 +243,6 @@ QStringList seeThroughPanels(QWidget *window) {
 
 namespace {
 
-bool reachableByTab(const QWidget *control, const QWidget *window) {
-    return control->isVisible() && control->isEnabled() &&
-           (control->focusPolicy() & Qt::TabFocus) && !ui::isPartOfAnotherControl(control, window);
-}
 
 } // namespace
 
@@ -274,56 +270,77 @@ QStringList unnamedControls(QWidget *window) {
 }
 
 QStringList tabOrderProblems(QWidget *window) {
-    // The topmost shown frame that covers another shown control.
+    // The topmost shown panel that covers another shown control.
     QWidget *panel = nullptr;
-    for (QGroupBox *frame : window->findChildren<QGroupBox *>()) {
-        if (!frame->isVisible())
+    for (QObject *child : window->children()) {
+        auto *frame = qobject_cast<QGroupBox *>(child);
+        if (!frame || !frame->isVisible())
             continue;
-        const QObjectList &siblings = frame->parentWidget()->children();
-        const qsizetype index = siblings.indexOf(frame);
-        for (qsizetype i = 0; i < index; ++i) {
-            auto *below = qobject_cast<QWidget *>(siblings[i]);
+        for (QObject *under : window->children()) {
+            if (under == frame)
+                break;
+            auto *below = qobject_cast<QWidget *>(under);
             if (below && below->isVisible() && below->geometry().intersects(frame->geometry())) {
-                if (!panel || panel->isAncestorOf(frame) ||
-                    (!frame->isAncestorOf(panel) &&
-                     frame->parentWidget()->children().indexOf(frame) >
-                         panel->parentWidget()->children().indexOf(panel)))
-                    panel = frame;
+                panel = frame;
                 break;
             }
         }
     }
     if (!panel)
         return {};
-    QList<QWidget *> chain;
-    for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain())
-        if (reachableByTab(w, window) && !chain.contains(w))
-            chain << w;
-    QStringList problems;
-    bool left = false;
-    QPoint previous(-1, -1);
-    for (QWidget *control : chain) {
-        const bool inside = panel->isAncestorOf(control);
-        if (!inside) {
-            left = true;
-            continue;
-        }
-        const QPoint at = control->mapTo(window, QPoint());
-        if (left)
-            problems << QStringLiteral("%1: Tab reaches other controls before %2")
-                            .arg(nameOf(panel), nameOf(control));
-        else if (at.y() < previous.y() || (at.y() == previous.y() && at.x() < previous.x()))
-            problems << QStringLiteral("%1: Tab reaches %2 out of reading order")
-                            .arg(nameOf(panel), nameOf(control));
-        previous = at;
+    // Where Tab takes the focus from where it is, pressed until it comes
+    // round; the focus is put back afterwards.
+    QWidget *start = window->focusWidget();
+    if (!start || start == window)
+        return {};
+    QList<QWidget *> chain{start};
+    for (QWidget *at = start; chain.size() < 64;) {
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = window->focusWidget();
+        if (!at || chain.contains(at))
+            break;
+        chain << at;
     }
+    start->setFocus(Qt::OtherFocusReason);
+    const auto covered = [&](QWidget *control) {
+        return !panel->isAncestorOf(control) &&
+               QRect(control->mapTo(window, QPoint()), control->size())
+                   .intersects(panel->geometry());
+    };
+    QStringList problems;
+    if (covered(start))
+        problems << QStringLiteral("%1: the focus rests on %2, under it")
+                        .arg(nameOf(panel), nameOf(start));
+    for (QWidget *control : std::as_const(chain))
+        if (covered(control))
+            problems << QStringLiteral("%1: Tab reaches %2, which it covers")
+                            .arg(nameOf(panel), nameOf(control));
+    // The panel's own controls, from the first in reading order round.
+    QList<QWidget *> inside;
+    for (QWidget *control : std::as_const(chain))
+        if (panel->isAncestorOf(control))
+            inside << control;
+    const auto readingPlace = [window](QWidget *control) {
+        const QPoint at = control->mapTo(window, QPoint());
+        return std::pair(at.y(), at.x());
+    };
+    const auto first = std::min_element(inside.begin(), inside.end(), [&](QWidget *a, QWidget *b) {
+        return readingPlace(a) < readingPlace(b);
+    });
+    std::rotate(inside.begin(), first, inside.end());
+    for (qsizetype i = 1; i < inside.size(); ++i)
+        if (readingPlace(inside[i]) < readingPlace(inside[i - 1]))
+            problems << QStringLiteral("%1: Tab reaches %2 out of reading order")
+                            .arg(nameOf(panel), nameOf(inside[i]));
     return problems;
 }
 
 QString whatIsShown(QWidget *window) {
     QStringList parts;
     for (QWidget *control : window->findChildren<QWidget *>()) {
-        if (!control->isVisible() || control->objectName().isEmpty())
+        // Qt's own parts (a list's scroll bars) come and go with the layout.
+        if (!control->isVisible() || control->objectName().isEmpty() ||
+            control->objectName().startsWith(QLatin1String("qt_")))
             continue;
         QString text;
         if (auto *label = qobject_cast<QLabel *>(control))

@@ -55,6 +55,8 @@ LoadedWindow *createDelphiScreen() {
 }
 
 DelphiScreen::DelphiScreen() : EngineScreen(delphiSetup()) {
+    // Faults the simulated unit holds: 1 at load, 0 once erased or once the
+    // Live Data panel has opened; Connect does not bring the fault back.
     ActiveFaultCount = 1;
     // This screen never offers its service functions.
     seventhButton->hide();

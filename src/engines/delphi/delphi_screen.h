@@ -23,10 +23,6 @@ class DelphiScreen : public unitlink::EngineScreen {
 public:
     DelphiScreen();
 
-    // Faults the simulated unit holds: 1 at load, 0 once erased or once the
-    // Live Data panel has opened; Connect does not bring the fault back.
-    qint16 ActiveFaultCount = 1;
-
     // The identification panel's captions and values, row by row.
     std::array<QLabel *, delphi::kSummaryFields.size()> summaryCaptions{};
     std::array<QLabel *, delphi::kSummaryFields.size()> summaryValues{};

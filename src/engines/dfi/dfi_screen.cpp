@@ -75,6 +75,9 @@ LoadedWindow *createDfiScreen() {
 }
 
 DfiScreen::DfiScreen() : EngineScreen(dfiSetup()) {
+    // Active faults the simulated unit holds; 0 once they are erased or the
+    // R.P.M. Info has been read.
+    ActiveFaultCount = 2;
     buildInfoPanels();
     buildHistoricPanel();
     buildHelpPanel();

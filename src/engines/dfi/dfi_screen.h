@@ -25,10 +25,6 @@ class DfiScreen : public unitlink::EngineScreen {
 public:
     DfiScreen();
 
-    // Active faults the simulated unit holds; 0 once they are erased or the
-    // R.P.M. Info has been read.
-    qint16 ActiveFaultCount = 2;
-
     // InfoChoicePanel (Engine Info).
     QGroupBox *infoChoicePanel;
     std::array<QRadioButton *, 2> infoOptions;

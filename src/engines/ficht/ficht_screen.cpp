@@ -56,6 +56,8 @@ LoadedWindow *createFichtScreen() {
 }
 
 FichtScreen::FichtScreen() : EngineScreen(fichtSetup()) {
+    // Faults the simulated unit holds: 0 while Connect runs and after an
+    // erase, 1 otherwise.
     ActiveFaultCount = 1;
     identificationPanel->setTitle(ERRORS32::CapVehicleData);
     // This screen shows caption/value pairs, not a list.

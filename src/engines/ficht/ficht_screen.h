@@ -25,10 +25,6 @@ class FichtScreen : public unitlink::EngineScreen {
 public:
     FichtScreen();
 
-    // Faults the simulated unit holds: 0 while Connect runs and after an
-    // erase, 1 otherwise.
-    qint16 ActiveFaultCount = 1;
-
     // The identification panel's captions and values, in table order.
     std::array<QLabel *, ficht::kIdentificationFields.size()> identificationCaptions{};
     std::array<QLabel *, ficht::kIdentificationFields.size()> identificationValues{};

@@ -110,6 +110,9 @@ LoadedWindow *createMercruiserScreen() {
 }
 
 MercruiserScreen::MercruiserScreen() : EngineScreen(mercruiserSetup()) {
+    // Active faults the simulated unit still holds; 0 once they are erased,
+    // read out by Historic or cleared by Log Info.
+    ActiveFaultCount = 2;
     buildInfoPanels();
     buildFaultPanel();
     buildErasePanel();

@@ -26,9 +26,6 @@ class MercruiserScreen : public unitlink::EngineScreen {
 public:
     MercruiserScreen();
 
-    // Active faults the simulated unit still holds; 0 once they are erased,
-    // read out by Historic or cleared by Log Info.
-    qint16 ActiveFaultCount = 2;
     // 1 once Engine Info, Erase Faults or Historic has been used: fault
     // lines no longer open their explanation until the screen is reloaded.
     qint16 DetailLock = 0;

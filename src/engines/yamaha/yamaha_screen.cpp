@@ -42,6 +42,8 @@ LoadedWindow *createYamahaScreen() {
 }
 
 YamahaScreen::YamahaScreen() : EngineScreen(yamahaSetup()) {
+    // Faults the simulated unit holds: 0 at load, while Connect runs and
+    // after an erase, 1 after every Connect.
     ActiveFaultCount = 0;
     buildHoursPanel();
     buildUnshownPanels();

@@ -23,10 +23,6 @@ class YamahaScreen : public unitlink::EngineScreen {
 public:
     YamahaScreen();
 
-    // Faults the simulated unit holds: 0 at load, while Connect runs and
-    // after an erase, 1 after every Connect.
-    qint16 ActiveFaultCount = 0;
-
     // Runs before each step of Connect that follows the progress display
     // (3 to 6); whatever it throws ends Connect on the no-communication
     // message. Empty: the link never fails.

@@ -1,0 +1,16 @@
+#pragma once
+
+class QWidget;
+
+namespace ui {
+
+// The topmost shown frame among the window's own children that lies over
+// another shown control: the panel the user works in. Null when no frame covers anything.
+QWidget *coveringPanel(QWidget *window);
+
+// Tab and Shift+Tab while a panel covers part of the window: the focus goes
+// round the controls the panel leaves in sight, its own first.
+// Returns false when no panel covers anything or it has nothing to focus.
+bool focusNextInCoveringPanel(QWidget *window, bool next);
+
+} // namespace ui
