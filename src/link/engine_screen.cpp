@@ -252,6 +252,10 @@ void EngineScreen::openPanel(QWidget *panel, QWidget *focus, bool disableBar) {
     panel->raise();
     if (disableBar)
         DisableButtonBar();
+    std::erase_if(openedPanels_, [panel](const OpenedPanel &opened) {
+        return !opened.panel || opened.panel == panel;
+    });
+    openedPanels_.push_back({panel, focus});
     ui::focusIfReachable(focus);
 }
 
@@ -266,7 +270,17 @@ bool EngineScreen::barHeldByPanel() const {
 }
 
 void EngineScreen::focusExit() {
-    ui::focusIfReachable(exitButton);
+    if (exitButton->isVisible() && exitButton->isEnabled()) {
+        exitButton->setFocus();
+        return;
+    }
+    // The lower-strip Exit is held by an open panel: the focus goes to the
+    // control that panel was opened with, its own Exit.
+    for (auto opened = openedPanels_.rbegin(); opened != openedPanels_.rend(); ++opened)
+        if (opened->panel && opened->panel->isVisible()) {
+            ui::focusIfReachable(opened->focus);
+            return;
+        }
 }
 
 int EngineScreen::beginExchange() {

@@ -3,10 +3,12 @@
 #include "app/window.h"
 
 #include <QList>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -98,7 +100,8 @@ public:
     void openPanel(QWidget *panel, QWidget *focus, bool disableBar = true);
     // Hides a function panel, re-enables the ButtonBar and focuses Exit.
     void closePanel(QWidget *panel);
-    // Focuses the lower-strip Exit when it can take the focus.
+    // Focuses the lower-strip Exit, or while an open panel holds it, the
+    // control that panel was opened with.
     void focusExit();
     // A function panel has disabled the ButtonBar and holds it until it
     // closes (the lower-strip Exit is disabled with it).
@@ -198,6 +201,13 @@ private:
 
     ScreenSetup setup_;
     int exchange_ = 0;
+    // Panels shown by openPanel, the last opened last, with the control
+    // each was opened with.
+    struct OpenedPanel {
+        QPointer<QWidget> panel;
+        QPointer<QWidget> focus;
+    };
+    std::vector<OpenedPanel> openedPanels_;
     int connectRuns_ = 0;
 };
 

@@ -82,7 +82,9 @@ public:
         CountingPump::pass();
         const qint64 n = passes() - stepStart_;
         if (checked_ && check &&
-            (n <= 2000 ? n % 3 == 0 : (n <= kRepeatedRunPasses && n % 601 == 0) || n % 10001 == 0))
+            (n <= 2000                 ? n % 3 == 0
+             : n <= kRepeatedRunPasses ? n % 3001 == 0
+                                       : n % 30011 == 0))
             check();
         if (n >= kRepeatedRunPasses && n % 601 == 0 && stopRepeatedRun)
             stopRepeatedRun();

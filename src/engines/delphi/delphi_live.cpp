@@ -5,6 +5,7 @@
 #include "ui/controls.h"
 #include "ui/grid.h"
 #include "ui/pointer.h"
+#include "ui/twips.h"
 
 using namespace delphi;
 
@@ -13,11 +14,16 @@ namespace {
 constexpr int kStepWait = 600;
 constexpr int kSwitchColumn = 3;
 constexpr int kStateColumn = 4;
+// This screen's run bar lies under the grid, the grid at the panel's top.
+constexpr QPoint kGridTopLeft{60, 270};
+constexpr QRect kBarUnderGrid{60, 3240, 10080, 510};
 } // namespace
 
 DelphiLivePanel::DelphiLivePanel(DelphiScreen *screen)
     : LiveGridPanel(screen, QString::fromUtf8(kLiveCaption), QString::fromUtf8(kLiveStartCaption)),
       delphi_(screen) {
+    grid->move(ui::pixels(kGridTopLeft.x()), ui::pixels(kGridTopLeft.y()));
+    ui::place(stepLabel, kBarUnderGrid);
     connect(startButton, &QPushButton::clicked, this, [this] { run(); });
     connect(exitButton, &QPushButton::clicked, this, [this] { exitPanel(); });
 }
