@@ -194,6 +194,7 @@ private:
             onTheWay_.clear();
             shapesOnTheWay_.clear();
             shapeOnTheWay_.clear();
+            readingsOnTheWay_.clear();
             lastOfShape_.reset();
         }
         switch (step.kind) {
@@ -318,9 +319,21 @@ private:
     void noteOnTheWay() {
         Snapshot now = Snapshot::of(window_);
         const QString shape = now.shape();
-        if (shape == shapeOnTheWay_) {
+        // New readings in a picture seen before (a live value that changes
+        // mid-cycle) are written too, the first few of them.
+        const QString readings = now.readings();
+        const bool newReadings = !readingsOnTheWay_.contains(readings) &&
+                                 readingsOnTheWay_.size() < kReadingsOnTheWay;
+        if (shape == shapeOnTheWay_ && !newReadings) {
             if (writingShape_)
                 lastOfShape_ = {pump_.stepPasses(), std::move(now)};
+            return;
+        }
+        if (shape == shapeOnTheWay_) {
+            readingsOnTheWay_.insert(readings);
+            lastOfShape_.reset();
+            writingShape_ = true;
+            onTheWay_.append({pump_.stepPasses(), std::move(now)});
             return;
         }
         endShapeOnTheWay();
@@ -329,6 +342,7 @@ private:
         if (!writingShape_)
             return;
         shapesOnTheWay_.insert(shape);
+        readingsOnTheWay_.insert(readings);
         onTheWay_.append({pump_.stepPasses(), std::move(now)});
     }
     void endShapeOnTheWay() {
@@ -497,6 +511,8 @@ private:
     QList<std::pair<qint64, Snapshot>> onTheWay_;
     QSet<QString> shapesOnTheWay_;
     QString shapeOnTheWay_;
+    QSet<QString> readingsOnTheWay_;
+    static constexpr qsizetype kReadingsOnTheWay = 12;
     bool writingShape_ = false;
     std::optional<std::pair<qint64, Snapshot>> lastOfShape_;
     qsizetype sleepsBefore_ = 0;

@@ -251,6 +251,11 @@ QString Snapshot::changesFrom(const Snapshot &before) const {
     return changes;
 }
 
+QString Snapshot::readings() const {
+    static const QRegularExpression bar(QStringLiteral("\" ?I+\""));
+    return text().replace(bar, QStringLiteral("\"#\""));
+}
+
 QString Snapshot::shape() const {
     static const QRegularExpression counted(QStringLiteral("[0-9]+|I+"));
     return text().replace(counted, QStringLiteral("#"));

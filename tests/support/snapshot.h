@@ -26,6 +26,8 @@ public:
     // The same picture with what only counts (numbers, bars of "I") blurred:
     // two states that differ only there are the same state on the way.
     QString shape() const;
+    // The picture with only the bars of "I" blurred: its readings exact.
+    QString readings() const;
     bool operator==(const Snapshot &other) const { return blocks_ == other.blocks_; }
 
 private:
