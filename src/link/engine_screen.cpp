@@ -248,6 +248,15 @@ void EngineScreen::showNotAvailable() {
 }
 
 void EngineScreen::openPanel(QWidget *panel, QWidget *focus, bool disableBar) {
+    // A panel shown over part of another would leave the rest of it in
+    // sight and its controls within reach: the message has been read, and
+    // an earlier panel the new one only partly covers closes.
+    messagePanel->hide();
+    for (const OpenedPanel &opened : openedPanels_)
+        if (opened.panel && opened.panel != panel && opened.panel->isVisible() &&
+            opened.panel->geometry().intersects(panel->geometry()) &&
+            !panel->geometry().contains(opened.panel->geometry()))
+            opened.panel->hide();
     panel->show();
     panel->raise();
     if (disableBar)
@@ -255,8 +264,18 @@ void EngineScreen::openPanel(QWidget *panel, QWidget *focus, bool disableBar) {
     std::erase_if(openedPanels_, [panel](const OpenedPanel &opened) {
         return !opened.panel || opened.panel == panel;
     });
-    openedPanels_.push_back({panel, focus});
+    openedPanels_.push_back({panel, focus, disableBar});
     ui::focusIfReachable(focus);
+}
+
+void EngineScreen::uncoverResultList() {
+    // A panel left open beside the ButtonBar (a live display) gives way to a
+    // function that writes its result where the panel lies.
+    const QRect list(resultList->mapTo(this, QPoint()), resultList->size());
+    for (const OpenedPanel &opened : openedPanels_)
+        if (opened.panel && !opened.holdsBar && opened.panel->isVisible() &&
+            opened.panel->geometry().intersects(list))
+            opened.panel->hide();
 }
 
 void EngineScreen::closePanel(QWidget *panel) {
@@ -283,37 +302,35 @@ void EngineScreen::focusExit() {
         }
 }
 
-int EngineScreen::beginExchange() {
+RunTickets::Ticket EngineScreen::beginExchange(Run function) {
     stopLiveRun();
-    return ++exchange_;
+    uncoverResultList();
+    return runs_.begin(static_cast<int>(function));
 }
 
-bool EngineScreen::exchangeProgress(int ticket) {
-    return ShowProgress() && ticket == exchange_;
+bool EngineScreen::exchangeProgress(const RunTickets::Ticket &ticket) {
+    return ShowProgress() && runs_.isCurrent(ticket);
 }
 
-bool EngineScreen::exchangeWait(int ticket, int limit) {
-    return BusyWait(limit) && ticket == exchange_;
+bool EngineScreen::exchangeWait(const RunTickets::Ticket &ticket, int limit) {
+    return BusyWait(limit) && runs_.isCurrent(ticket);
 }
 
 void EngineScreen::connectToUnit() {
-    // A reading under way gives way to Connect; a reading started during
-    // Connect writes other lists and leaves Connect to finish.
-    beginExchange();
-    const int run = ++connectRuns_;
+    const RunTickets::Ticket run = beginExchange(Run::Connect);
     resultList->clear();
     identificationList->clear();
     ui::setHourglass();
-    if (!ShowProgress())
-        return;
     // A Connect pressed during this one has already done the whole sequence.
-    if (run != connectRuns_)
+    if (!exchangeProgress(run))
         return;
     progressLabel->setText(progressLabel->text() + QStringLiteral("III"));
-    for (auto *button : {seventhButton, engineInfoButton, diagnosisButton, actuatorsButton,
-                         eraseFaultsButton, liveDataButton})
-        if (button)
-            button->setEnabled(true);
+    // A panel opened meanwhile keeps the ButtonBar until it closes.
+    if (!barHeldByPanel())
+        for (auto *button : {seventhButton, engineInfoButton, diagnosisButton, actuatorsButton,
+                             eraseFaultsButton, liveDataButton})
+            if (button)
+                button->setEnabled(true);
     ui::setArrow();
     identificationList->show();
     identificationList->clear();
@@ -338,7 +355,7 @@ bool EngineScreen::runLive(const std::function<void()> &step, int waitLimit) {
 
 bool EngineScreen::diagnoseInList(const qint16 &faults, const QString &codeLine,
                                   const std::function<QStringList()> &lines) {
-    const int ticket = beginExchange();
+    const RunTickets::Ticket ticket = beginExchange(Run::Diagnosis);
     resultList->clear();
     ui::setHourglass();
     if (!exchangeProgress(ticket))
@@ -361,7 +378,7 @@ void EngineScreen::recordDiagnosis(const QString &model, const QStringList &faul
 }
 
 void EngineScreen::eraseAndReport(qint16 &faults) {
-    const int ticket = beginExchange();
+    const RunTickets::Ticket ticket = beginExchange(Run::EraseFaults);
     faults = 0;
     if (!exchangeProgress(ticket))
         return;

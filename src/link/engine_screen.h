@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/window.h"
+#include "link/run_tickets.h"
 
 #include <QList>
 #include <QPointer>
@@ -35,6 +36,9 @@ enum class BarButton {
     Save,
     Exit,
 };
+
+// The functions whose runs are told apart (see RunTickets).
+enum class Run { Connect, EngineInfo, RpmInfo, LogInfo, Diagnosis, EraseFaults, Historic };
 
 // The values one engine screen gives the shared skeleton.
 struct ScreenSetup {
@@ -107,15 +111,15 @@ public:
     // closes (the lower-strip Exit is disabled with it).
     bool barHeldByPanel() const;
 
-    // Readings and erasing run inside their click handler. One started while
-    // another waits (or Connect) takes the progress display, the pointer and
-    // the result list over, and a running live display stops; the older
-    // exchange then ends after its wait. Each returns false when the
-    // exchange holding the ticket is no longer the current one, or the
-    // screen was unloaded.
-    int beginExchange();
-    bool exchangeProgress(int ticket);
-    bool exchangeWait(int ticket, int limit);
+    // Connect, readings and erasing run inside their click handler, and a
+    // running live display stops when one starts. One started while another
+    // waits runs inside that wait; the waiting one then carries on. A run
+    // gives way only to a newer run of its own function: these return false
+    // when the ticket is no longer current, or the screen was unloaded.
+    RunTickets::Ticket beginExchange(Run function);
+    bool exchangeProgress(const RunTickets::Ticket &ticket);
+    bool exchangeWait(const RunTickets::Ticket &ticket, int limit);
+    bool isCurrentRun(const RunTickets::Ticket &ticket) const { return runs_.isCurrent(ticket); }
     // The end of an exchange: the arrow pointer back, the progress hidden.
     void endExchange();
     // ... of one that only reports: the result list emptied, `text` in the
@@ -200,15 +204,16 @@ private:
     void setLoadCaptions();
 
     ScreenSetup setup_;
-    int exchange_ = 0;
+    RunTickets runs_;
     // Panels shown by openPanel, the last opened last, with the control
     // each was opened with.
     struct OpenedPanel {
         QPointer<QWidget> panel;
         QPointer<QWidget> focus;
+        bool holdsBar = true;
     };
+    void uncoverResultList();
     std::vector<OpenedPanel> openedPanels_;
-    int connectRuns_ = 0;
 };
 
 } // namespace unitlink

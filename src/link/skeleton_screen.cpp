@@ -53,7 +53,7 @@ SkeletonScreen::SkeletonScreen(const ScreenSetup &setup) : EngineScreen(setup) {
 }
 
 void SkeletonScreen::diagnose() {
-    const int ticket = beginExchange();
+    const RunTickets::Ticket ticket = beginExchange(unitlink::Run::Diagnosis);
     resultList->clear();
     ui::setHourglass();
     if (!exchangeProgress(ticket) || !exchangeWait(ticket, 2))

@@ -303,25 +303,31 @@ private slots:
 
     // ---- Clicks in the middle of an exchange --------------------------------
 
-    void anExchangeStartedDuringDiagnosisTakesOver_data() {
+    // A second Diagnosis takes over (the lines are listed once); another
+    // function runs inside the wait, and Diagnosis then ends with its result.
+    void aFunctionPressedDuringDiagnosisRunsInsideIt_data() {
         QTest::addColumn<QString>("second");
         QTest::addColumn<qint64>("atPass");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("Diagnosis") << "Command30" << qint64(100000) << kDiagnosisEnglish;
-        QTest::newRow("Historic, in the pause") << "Command24" << kProgress + 1 << kFreezeFrame;
-        QTest::newRow("Connect") << "Command29" << qint64(5000) << QStringList();
+        QTest::addColumn<QString>("message");
+        QTest::newRow("Diagnosis") << "Command30" << qint64(100000) << kDiagnosisEnglish << "";
+        QTest::newRow("Historic, in the pause")
+            << "Command24" << kProgress + 1 << QStringList() << ERRORS32::MsgNoFaults;
+        QTest::newRow("Connect") << "Command29" << qint64(5000) << kDiagnosisEnglish << "";
     }
-    void anExchangeStartedDuringDiagnosisTakesOver() {
+    void aFunctionPressedDuringDiagnosisRunsInsideIt() {
         QFETCH(QString, second);
         QFETCH(qint64, atPass);
         QFETCH(QStringList, lines);
+        QFETCH(QString, message);
         CountingPump pump;
         auto *screen = openScreen(pump, ERRORS32::English, {"Command29"});
         pump.at(atPass, [&] { press(screen, second); });
         press(screen, "Command30");
         QCOMPARE(listTexts(screen, "List1"), lines);
         QCOMPARE(listTexts(screen, "List2").size(), 5);
-        QVERIFY(!isShown(screen, "Frame14") && !isShown(screen, "Frame7") && !ui::isHourglass());
+        QCOMPARE(isShown(screen, "Frame7") ? textOf(screen, "Label7") : QString(), message);
+        QVERIFY(!isShown(screen, "Frame14") && !ui::isHourglass());
     }
 
     void aPanelOpenedDuringAnExchangeKeepsBarAndFocus_data() {

@@ -93,13 +93,12 @@ void DelphiScreen::buildSummaryFields() {
 }
 
 void DelphiScreen::connectToUnit() {
-    beginExchange();
-    const int run = ++connectRuns_;
+    const auto run = beginExchange(unitlink::Run::Connect);
     ui::setHourglass();
     if (!ShowProgress())
         return;
     // A Connect pressed during this one has already done the whole sequence.
-    if (run != connectRuns_)
+    if (!isCurrentRun(run))
         return;
     // A panel opened meanwhile keeps the ButtonBar until it closes.
     if (!barHeldByPanel())

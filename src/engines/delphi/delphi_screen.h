@@ -38,5 +38,4 @@ private:
     void diagnose();
     void eraseFaults();
 
-    int connectRuns_ = 0;
 };

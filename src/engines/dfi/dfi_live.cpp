@@ -28,8 +28,7 @@ void DfiLivePanel::open() {
     writeNames(kLiveRightBlock, kRightBlockColumn);
     stepLabel->clear();
     // The ButtonBar stays enabled and the focus stays where it is.
-    show();
-    raise();
+    screen_->openPanel(this, nullptr, false);
 }
 
 void DfiLivePanel::writeValues(int tick, bool leftBlock) {

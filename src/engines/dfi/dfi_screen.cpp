@@ -223,7 +223,7 @@ void DfiScreen::appendProgress(const QString &bars) {
 // ---- Faults ---------------------------------------------------------------
 
 void DfiScreen::diagnose() {
-    const int ticket = beginExchange();
+    const auto ticket = beginExchange(unitlink::Run::Diagnosis);
     resultList->clear();
     ui::setHourglass();
     if (!exchangeProgress(ticket) || !exchangeWait(ticket, kShortPause))
@@ -258,7 +258,7 @@ void DfiScreen::diagnose() {
 
 void DfiScreen::eraseFaults() {
     ActiveFaultCount = 0;
-    const int ticket = beginExchange();
+    const auto ticket = beginExchange(unitlink::Run::EraseFaults);
     if (!exchangeProgress(ticket))
         return;
     appendProgress(QStringLiteral("III"));
@@ -295,7 +295,7 @@ void DfiScreen::showSystemInfo() {
 }
 
 void DfiScreen::readRpmInfo() {
-    const int ticket = beginExchange();
+    const auto ticket = beginExchange(unitlink::Run::RpmInfo);
     resultList->clear();
     ActiveFaultCount = 0;
     ui::setHourglass();
@@ -348,7 +348,7 @@ void DfiScreen::closeInfoResult() {
 // ---- Historic -------------------------------------------------------------
 
 void DfiScreen::readHistoric() {
-    const int ticket = beginExchange();
+    const auto ticket = beginExchange(unitlink::Run::Historic);
     resultList->clear();
     ui::setHourglass();
     if (!exchangeProgress(ticket) || !exchangeWait(ticket, kShortPause))

@@ -105,9 +105,7 @@ void FichtScreen::buildIdentificationFields() {
 }
 
 void FichtScreen::connectToUnit() {
-    // A reading under way gives way to Connect.
-    beginExchange();
-    const int run = ++connectRuns_;
+    const auto run = beginExchange(unitlink::Run::Connect);
     identificationPanel->setTitle(ERRORS32::CapVehicleData);
     resultList->clear();
     ActiveFaultCount = 0;
@@ -115,7 +113,7 @@ void FichtScreen::connectToUnit() {
     if (!ShowProgress())
         return;
     // A Connect pressed during this one has already done the whole sequence.
-    if (run != connectRuns_)
+    if (!isCurrentRun(run))
         return;
     ActiveFaultCount = 1;
     // A panel opened meanwhile keeps the ButtonBar until it closes.

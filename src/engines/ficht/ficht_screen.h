@@ -44,5 +44,4 @@ private:
     void diagnose();
     void eraseFaults();
 
-    int connectRuns_ = 0;
 };

@@ -263,7 +263,7 @@ void MercruiserScreen::showSystemInfo() {
 }
 
 void MercruiserScreen::readRpmInfo() {
-    const int ticket = beginExchange();
+    const auto ticket = beginExchange(unitlink::Run::RpmInfo);
     resultList->clear();
     ui::setHourglass();
     if (!exchangeProgress(ticket) || !exchangeWait(ticket, kShortPause))
@@ -286,7 +286,7 @@ void MercruiserScreen::readRpmInfo() {
 }
 
 void MercruiserScreen::readLogInfo() {
-    const int ticket = beginExchange();
+    const auto ticket = beginExchange(unitlink::Run::LogInfo);
     resultList->clear();
     ActiveFaultCount = 0;
     ui::setHourglass();
@@ -334,7 +334,7 @@ void MercruiserScreen::closeInfoResult() {
 // ---- Faults ---------------------------------------------------------------
 
 void MercruiserScreen::diagnose() {
-    const int ticket = beginExchange();
+    const auto ticket = beginExchange(unitlink::Run::Diagnosis);
     resultList->clear();
     ui::setHourglass();
     if (!exchangeProgress(ticket) || !exchangeWait(ticket, kShortPause))
@@ -411,7 +411,7 @@ void MercruiserScreen::closeFaultDetail() {
 
 void MercruiserScreen::readHistoric() {
     DetailLock = 1;
-    const int ticket = beginExchange();
+    const auto ticket = beginExchange(unitlink::Run::Historic);
     resultList->clear();
     resultList->setFont(ui::fixedFont());
     ui::setHourglass();
@@ -449,7 +449,7 @@ void MercruiserScreen::eraseSelected() {
     for (int i = 0; i < int(eraseOptions.size()); ++i)
         if (eraseOptions[i]->isChecked())
             option = i;
-    const int ticket = beginExchange();
+    const auto ticket = beginExchange(unitlink::Run::EraseFaults);
     erasePanel->hide();
     ActiveFaultCount = 0;
     if (!exchangeProgress(ticket))

@@ -139,16 +139,14 @@ void YamahaScreen::runConnectStep(int step) {
 }
 
 void YamahaScreen::connectToUnit() {
-    // A reading under way gives way to Connect.
-    beginExchange();
-    const int run = ++connectRuns_;
+    const auto run = beginExchange(unitlink::Run::Connect);
     resultList->clear();
     ActiveFaultCount = 0;
     identificationList->clear();
     if (!ShowProgress())
         return;
     // A Connect pressed during this one has already done the whole sequence.
-    if (run != connectRuns_)
+    if (!isCurrentRun(run))
         return;
     // A failure of the link after the progress ends on the no-communication message.
     try {
@@ -171,7 +169,7 @@ void YamahaScreen::connectToUnit() {
 }
 
 void YamahaScreen::showEngineInfo() {
-    const int ticket = beginExchange();
+    const auto ticket = beginExchange(unitlink::Run::EngineInfo);
     if (!exchangeProgress(ticket))
         return;
     // A panel opened meanwhile keeps its place; the hours wait for the next press.
@@ -196,7 +194,7 @@ void YamahaScreen::diagnose() {
     // The identification's model line, without its label.
     const QString model =
         QString::fromUtf8(kIdentificationLines[2]).section(QStringLiteral(": "), 1);
-    const int ticket = beginExchange();
+    const auto ticket = beginExchange(unitlink::Run::Diagnosis);
     resultList->clear();
     if (!exchangeProgress(ticket) || !exchangeWait(ticket, kShortPause))
         return;
@@ -214,7 +212,7 @@ void YamahaScreen::diagnose() {
 
 void YamahaScreen::eraseFaults() {
     ActiveFaultCount = 0;
-    const int ticket = beginExchange();
+    const auto ticket = beginExchange(unitlink::Run::EraseFaults);
     if (!exchangeProgress(ticket))
         return;
     endExchangeWithMessage(ERRORS32::MsgFaultsErased);

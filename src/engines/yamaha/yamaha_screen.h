@@ -57,5 +57,4 @@ private:
     void diagnose();
     void eraseFaults();
 
-    int connectRuns_ = 0;
 };
