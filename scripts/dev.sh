@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools dpkg-dev
           libqt6sql6-sqlite libgl-dev fonts-liberation fonts-dejavu-core xauth xvfb
-          desktop-file-utils appstream libqt6sql6-psql postgresql)
+          desktop-file-utils appstream libqt6sql6-psql postgresql
+          dbus-daemon dbus-bin at-spi2-core python3 python3-gi gir1.2-atspi-2.0)
 
 install_missing() {
     local missing=()

@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include <QAccessibleWidget>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPainter>
@@ -70,9 +71,93 @@ void TextBox::keyPressEvent(QKeyEvent *event) {
     }
 }
 
+namespace {
+
+// A label as the toolkit announces it (rich text as plain, a buddy's key
+// mark left out), except that an empty label falls back on its name label
+// instead of on the frame around it.
+class LabelAccessible : public QAccessibleWidget {
+public:
+    explicit LabelAccessible(Label *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        const Label *label = shown();
+        if (!label->accessibleName().isEmpty())
+            return label->accessibleName();
+        QString text = label->text();
+        if (label->textFormat() == Qt::RichText ||
+            (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text))) {
+            QTextDocument document;
+            document.setHtml(text);
+            text = document.toPlainText();
+        }
+        if (label->buddy())
+            text = withoutKeyMark(text);
+        return text.isEmpty() ? label->nameWhileEmpty() : text;
+    }
+
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        auto found = QAccessibleWidget::relations(match);
+        // Only the name label labels it, not the frame it stands in.
+        found.removeIf([](const auto &relation) { return relation.second == QAccessible::Label; });
+        const Label *label = shown();
+        if ((match & QAccessible::Label) && label->nameLabel())
+            found.append(
+                {QAccessible::queryAccessibleInterface(const_cast<QLabel *>(label->nameLabel())),
+                 QAccessible::Label});
+        if ((match & QAccessible::Labelled) && label->buddy())
+            found.append(
+                {QAccessible::queryAccessibleInterface(label->buddy()), QAccessible::Labelled});
+        return found;
+    }
+
+private:
+    const Label *shown() const { return static_cast<const Label *>(widget()); }
+
+    // "&&" draws one ampersand; a lone "&" marks the buddy's key.
+    static QString withoutKeyMark(const QString &text) {
+        QString plain;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] != QLatin1Char('&'))
+                plain += text[i];
+            else if (i + 1 < text.size() && text[i + 1] == QLatin1Char('&'))
+                plain += text[++i];
+        }
+        return plain;
+    }
+};
+
+QAccessibleInterface *labelAccessible(const QString &className, QObject *object) {
+    if (className == QLatin1String(Label::staticMetaObject.className()))
+        return new LabelAccessible(static_cast<Label *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 Label::Label(const QString &name, const QString &caption, QWidget *parent)
     : QLabel(caption, parent) {
     setObjectName(name);
+    static const bool announced = [] {
+        QAccessible::installFactory(labelAccessible);
+        return true;
+    }();
+    Q_UNUSED(announced)
+}
+
+void Label::setNameLabel(const QLabel *caption, const QString &column) {
+    nameLabel_ = caption;
+    column_ = column;
+}
+
+QString Label::nameWhileEmpty() const {
+    if (!nameLabel_)
+        return QString();
+    const QString caption = nameLabel_->text().simplified();
+    return column_.isEmpty() ? caption : caption + QLatin1Char(' ') + column_;
 }
 
 void Label::setWrapAnywhere(bool on) {

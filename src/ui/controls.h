@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -58,6 +59,10 @@ private:
 // as a line feed does; the text itself is kept as it was given. A label told
 // to wrap anywhere breaks a line that does not fit at any character, so that
 // a long bar of "I" characters goes on on the next line.
+//
+// A screen reader hears a label's text; while a label shows nothing it hears
+// the caption the label is named by, if any, and never the caption of the
+// frame around it (the toolkit's own fallback).
 class Label : public QLabel {
     Q_OBJECT
 public:
@@ -70,11 +75,20 @@ public:
     // The flags the text is drawn with.
     int drawFlags() const;
 
+    // Names a value label by the caption beside it that says what it shows,
+    // followed by the column's heading where one caption heads several values.
+    void setNameLabel(const QLabel *caption, const QString &column = QString());
+    const QLabel *nameLabel() const { return nameLabel_; }
+    // What a screen reader calls the label while it shows nothing.
+    QString nameWhileEmpty() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     bool wrapAnywhere_ = false;
+    QPointer<const QLabel> nameLabel_;
+    QString column_;
 };
 
 // A frame (panel) with its object name set. Frames overlap one another and

@@ -14,6 +14,7 @@ namespace ui {
 namespace {
 
 const char *const kNamedByFrame = "tidewellNamedByFrame";
+const char *const kNamedByCaption = "tidewellNamedByCaption";
 
 void handFocusToWindow(QWidget *hidden) {
     QWidget *window = hidden->window();
@@ -30,7 +31,22 @@ QString frameCaptionOver(const QWidget *control) {
     return control->window()->windowTitle();
 }
 
-void nameViewsAfterFrames(QWidget *root) {
+// The toolkit names a frame inside another after the outer frame's caption.
+void nameFramesAfterCaptions(QWidget *root) {
+    QList<QGroupBox *> frames = root->findChildren<QGroupBox *>();
+    if (auto *frame = qobject_cast<QGroupBox *>(root))
+        frames << frame;
+    for (QGroupBox *frame : std::as_const(frames)) {
+        if (!frame->accessibleName().isEmpty() && !frame->property(kNamedByCaption).toBool())
+            continue; // named by its window
+        frame->setProperty(kNamedByCaption, true);
+        if (frame->accessibleName() != frame->title())
+            frame->setAccessibleName(frame->title());
+    }
+}
+
+void nameAfterCaptions(QWidget *root) {
+    nameFramesAfterCaptions(root);
     for (QAbstractItemView *view : root->findChildren<QAbstractItemView *>()) {
         if (!view->accessibleName().isEmpty() && !view->property(kNamedByFrame).toBool())
             continue; // named by its window
@@ -78,11 +94,11 @@ protected:
             break;
         case QEvent::LayoutRequest:
             // A frame's caption changed while it was shown.
-            nameViewsAfterFrames(widget);
+            nameAfterCaptions(widget);
             break;
         default:
             if (widget->isWindow() || qobject_cast<QGroupBox *>(widget))
-                nameViewsAfterFrames(widget);
+                nameAfterCaptions(widget);
             break;
         }
         if ((type == QEvent::Show || type == QEvent::Hide) && qobject_cast<QGroupBox *>(widget) &&

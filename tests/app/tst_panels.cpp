@@ -109,6 +109,10 @@ private slots:
         QCOMPARE(textOf(main, "Frame3"), group);
         QCOMPARE(textOf(main, "Command1"), exit);
         QVERIFY(isShown(main, "Frame1"));
+        // A screen reader hears each group by its own caption, not the panel's.
+        QCOMPARE(announcedAs(main, "Frame1"), panel);
+        QCOMPARE(announcedAs(main, "Frame3"), group);
+        QCOMPARE(announcedAs(main, "Frame2"), QStringLiteral("Port"));
         // Showing the panel again keeps the chosen language selected.
         chooseMenu("confi1");
         QVERIFY(isChecked(main, QStringLiteral("Option2(%1)").arg(language)));

@@ -42,6 +42,11 @@ private slots:
         QCOMPARE(textOf(screen, "Label40(8)"), QStringLiteral("Ignition Timming (BTDC)"));
         QCOMPARE(indexedTexts(screen, "Label41", 24), QStringList(24, QString()));
         QCOMPARE(textOf(screen, "Label8"), QString());
+        // Empty values are announced by their row and column, the bar by nothing.
+        QCOMPARE(announcedAs(screen, "Label41(1)"), QStringLiteral("Air Deg Fº"));
+        QCOMPARE(announcedAs(screen, "Label41(10)"), QStringLiteral("T.P.S. Open%"));
+        QCOMPARE(announcedAs(screen, "Label41(12)"), QStringLiteral("Engine Speed (R.P.M.)"));
+        QCOMPARE(announcedAs(screen, "Label8"), QString());
     }
 
     void threeReadingsChangeWithTheStep_data() {

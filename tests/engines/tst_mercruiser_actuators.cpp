@@ -314,11 +314,13 @@ private slots:
         QCOMPARE(textOf(screen, "Command43"), exit);
         QCOMPARE(focusName(screen), QStringLiteral("Command43"));
         QVERIFY(isShown(screen, "Frame21"));
+        QCOMPARE(announcedAs(screen, "Frame21"), QStringLiteral("Performing Test"));
 
         // Cancel, now reading Exit, returns to the choice of test.
         press(screen, "Command43");
         QVERIFY(!isShown(screen, "Frame21"));
         QCOMPARE(textOf(screen, "Label10"), QString());
+        QCOMPARE(announcedAs(screen, "Label10"), QString()); // never the frame's caption
         QCOMPARE(horizontal(screen, "Label10"), Qt::AlignLeft);
         QCOMPARE(textOf(screen, "Frame21"), QStringLiteral("Performing Test"));
         QCOMPARE(textOf(screen, "Command43"), exit);

@@ -41,6 +41,9 @@ private slots:
         auto *screen = openScreen(pump, language, {"Command29", "Command20", "Command11"});
         QCOMPARE(indexedTexts(screen, "Label20", 9), names);
         QCOMPARE(indexedTexts(screen, "Label21", 9), QStringList(9, QString()));
+        // An empty value is announced by its name beside it.
+        for (int i = 0; i < 9; ++i)
+            QCOMPARE(announcedAs(screen, QStringLiteral("Label21(%1)").arg(i)), names[i]);
         QCOMPARE(textOf(screen, "Frame6"), ERRORS32::CapLiveData);
         QCOMPARE(textOf(screen, "Command13"), ERRORS32::CapConnectWithEcm);
         QVERIFY(isShown(screen, "Frame6") && !isShown(screen, "Frame9") && barIs(screen, false));
@@ -97,6 +100,7 @@ private slots:
         QVERIFY(isShown(screen, "Frame6") && barIs(screen, false));
         QCOMPARE(textOf(screen, "Label8"), QString(6, 'I'));
         QCOMPARE(textOf(screen, "Label21(0)"), QStringLiteral("49"));
+        QCOMPARE(announcedAs(screen, "Label21(0)"), QStringLiteral("49"));
         press(screen, "Command12");
         QVERIFY(!isShown(screen, "Frame6") && barIs(screen, true));
         QCOMPARE(indexedTexts(screen, "Label21", 9), QStringList(9, QString()));

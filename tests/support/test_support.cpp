@@ -8,6 +8,7 @@
 #include "ui/grid.h"
 #include "ui/messagebox.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -156,6 +157,12 @@ QString textOf(QWidget *window, const QString &name) {
     if (control && control->isWindow())
         return control->windowTitle();
     return QStringLiteral("<no text control %1>").arg(name);
+}
+
+QString announcedAs(QWidget *window, const QString &name) {
+    QCoreApplication::processEvents();
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(find<QWidget>(window, name));
+    return face ? face->text(QAccessible::Name) : QStringLiteral("<not accessible %1>").arg(name);
 }
 
 QStringList gridRow(QWidget *window, const QString &name, int row) {

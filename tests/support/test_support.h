@@ -97,6 +97,8 @@ QStringList listTexts(QWidget *window, const QString &name);
 // Clicks the item at `row` of a list box as the user does.
 void clickListItem(QWidget *window, const QString &name, int row);
 QString textOf(QWidget *window, const QString &name); // label, button, box, frame caption
+// What a screen reader announces a control as, once pending layouts are done.
+QString announcedAs(QWidget *window, const QString &name);
 // textOf of the indexed controls name(0) to name(count - 1).
 QStringList indexedTexts(QWidget *window, const char *name, int count);
 // Every cell of one row of the grid `name`.

@@ -83,6 +83,7 @@ void DelphiScreen::buildSummaryFields() {
         ui::place(caption, left, top, kCaptionWidth[column], kFieldHeight);
         auto *value =
             ui::label(ui::indexedName(QStringLiteral("Label2"), i), QString(), identificationPanel);
+        value->setNameLabel(caption);
         ui::place(value, left + kCaptionWidth[column], top, kValueWidth[column], kFieldHeight);
         // The picture fills the panel until Connect; the pairs show after it.
         caption->hide();

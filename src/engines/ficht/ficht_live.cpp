@@ -33,26 +33,30 @@ FichtLivePanel::FichtLivePanel(FichtScreen *screen) : LabelLivePanel(screen) {
         auto *label = ui::label(ui::indexedName(QStringLiteral("Label40"), captions++),
                                 QString::fromUtf8(text), panel);
         ui::place(label, left, top, width, kRowHeight);
+        return label;
     };
-    auto value = [this](const char *start, int left, int top, int width) {
+    auto value = [this](const char *start, const QLabel *rowCaption, const char *column, int left,
+                        int top, int width) {
         auto *label = ui::label(ui::indexedName(QStringLiteral("Label41"), int(values.size())),
                                 QString(), panel);
+        label->setNameLabel(rowCaption, QString::fromUtf8(column));
         ui::place(label, left, top, width, kRowHeight);
         values << label;
         startTexts_ << start;
         return label;
     };
     // Blocks of three columns on the left, of one on the right.
-    auto columnBlock = [&](const char *header, int top, const auto &rows) {
-        caption(header, kValueColumns[0], top, 3120);
+    auto columnBlock = [&](const LiveHeader &header, int top, const auto &rows) {
+        caption(header.text, kValueColumns[0], top, 3120);
         QList<QLabel *> first;
         for (int row = 0; row < int(rows.size()); ++row) {
             const int rowTop = top + (row + 1) * kRowPitch;
-            caption(rows[row].caption, kCaptionLeft, rowTop, kValueColumns[0] - kCaptionLeft);
+            const QLabel *rowCaption =
+                caption(rows[row].caption, kCaptionLeft, rowTop, kValueColumns[0] - kCaptionLeft);
             for (int col = 0; col < 3; ++col)
                 if (rows[row].values[col]) {
-                    QLabel *cell =
-                        value(rows[row].values[col], kValueColumns[col], rowTop, kValueWidth);
+                    QLabel *cell = value(rows[row].values[col], rowCaption, header.columns[col],
+                                         kValueColumns[col], rowTop, kValueWidth);
                     if (col == 0)
                         first << cell;
                 }
@@ -63,8 +67,8 @@ FichtLivePanel::FichtLivePanel(FichtScreen *screen) : LabelLivePanel(screen) {
         QList<QLabel *> cells;
         for (int row = 0; row < int(rows.size()); ++row) {
             const int rowTop = top + row * kRowPitch;
-            caption(rows[row].caption, 5040, rowTop, 2880);
-            cells << value(rows[row].values[0], 7980, rowTop, 1200);
+            const QLabel *rowCaption = caption(rows[row].caption, 5040, rowTop, 2880);
+            cells << value(rows[row].values[0], rowCaption, "", 7980, rowTop, 1200);
         }
         return cells;
     };

@@ -99,6 +99,8 @@ void FichtScreen::buildIdentificationFields() {
         ui::place(value, valueLeft, top, valueWidth, kFieldHeight);
         if (uncaptioned)
             caption->hide();
+        else
+            value->setNameLabel(caption);
         identificationCaptions[i] = caption;
         identificationValues[i] = value;
     }

@@ -201,8 +201,10 @@ FichtOperatingInfo::FichtOperatingInfo(FichtScreen *screen) : QObject(screen), s
                 rows[i].caption ? QString::fromUtf8(rows[i].caption) : ERRORS32::CapThrottleVolt;
             auto *captionLabel = ui::label(ui::indexedName(captionName, i), caption, panel);
             ui::place(captionLabel, left, top, captionWidth, kHeight);
-            values[i] = ui::label(ui::indexedName(valueName, i), QString(), panel);
-            ui::place(values[i], left + captionWidth, top, valueWidth, kHeight);
+            auto *value = ui::label(ui::indexedName(valueName, i), QString(), panel);
+            value->setNameLabel(captionLabel);
+            ui::place(value, left + captionWidth, top, valueWidth, kHeight);
+            values[i] = value;
         }
     };
     column(QStringLiteral("Label70"), QStringLiteral("Label71"), 240, 1680, 720, 0, kSpeedBands,

@@ -73,9 +73,16 @@ struct LiveRow {
 };
 // The temperature and voltage blocks show their values in three columns
 // under the header; the engine and switch blocks in one.
-inline constexpr const char *kTemperatureHeader = "  Volts    Deg Fº    Deg Cº";
+// A header over three value columns, and each column's part of it.
+struct LiveHeader {
+    const char *text;
+    std::array<const char *, 3> columns;
+};
+inline constexpr LiveHeader kTemperatureHeader = {"  Volts    Deg Fº    Deg Cº",
+                                                  {"Volts", "Deg Fº", "Deg Cº"}};
 extern const std::array<LiveRow, 3> kTemperatureBlock;
-inline constexpr const char *kVoltageHeader = "  Volts                Open%";
+inline constexpr LiveHeader kVoltageHeader = {"  Volts                Open%",
+                                              {"Volts", "", "Open%"}};
 extern const std::array<LiveRow, 2> kVoltageBlock;
 extern const std::array<LiveRow, 7> kEngineBlock;
 extern const std::array<LiveRow, 5> kSwitchBlock;

@@ -48,8 +48,10 @@ YamahaLivePanel::YamahaLivePanel(YamahaScreen *screen) : LabelLivePanel(screen),
         names[i] =
             ui::label(ui::indexedName(QStringLiteral("Label20"), i), nameOf(kLiveNames[i]), panel);
         ui::place(names[i], kNameLeft, top, kNameWidth, kHeight);
-        values << ui::label(ui::indexedName(QStringLiteral("Label21"), i), QString(), panel);
-        ui::place(values[i], kValueLeft, top, kValueWidth, kHeight);
+        auto *value = ui::label(ui::indexedName(QStringLiteral("Label21"), i), QString(), panel);
+        value->setNameLabel(names[i]);
+        ui::place(value, kValueLeft, top, kValueWidth, kHeight);
+        values << value;
     }
     addRunBarAndButtons({kNameLeft, 3600, 9600, 570});
 }

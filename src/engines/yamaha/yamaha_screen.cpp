@@ -78,11 +78,12 @@ void YamahaScreen::buildHoursPanel() {
             ui::label(i < 4 ? QStringLiteral("Label%1").arg(30 + i) : QStringLiteral("Label39"),
                       caption, hoursPanel);
         ui::place(hoursCaptions[i], kHoursLeft, top, kBandWidth, kHoursHeight);
-        hoursValues[i] =
+        auto *value =
             ui::label(i < 4 ? QStringLiteral("Label%1").arg(34 + i) : QStringLiteral("Label40"),
                       QString(), hoursPanel);
-        ui::place(hoursValues[i], kHoursLeft + kBandWidth + 120, top, kHoursValueWidth,
-                  kHoursHeight);
+        value->setNameLabel(hoursCaptions[i]);
+        ui::place(value, kHoursLeft + kBandWidth + 120, top, kHoursValueWidth, kHoursHeight);
+        hoursValues[i] = value;
     }
     hoursExitButton =
         new ui::CommandButton(QStringLiteral("Command21"), ERRORS32::CapExit, hoursPanel);
