@@ -31,14 +31,16 @@ QString frameCaptionOver(const QWidget *control) {
     return control->window()->windowTitle();
 }
 
-// The toolkit names a frame inside another after the outer frame's caption.
-void nameFramesAfterCaptions(QWidget *root) {
+// The toolkit names a frame inside another after the outer frame's caption;
+// a frame elsewhere it names by its own, as it changes.
+void nameInnerFramesAfterCaptions(QWidget *root) {
     QList<QGroupBox *> frames = root->findChildren<QGroupBox *>();
     if (auto *frame = qobject_cast<QGroupBox *>(root))
         frames << frame;
     for (QGroupBox *frame : std::as_const(frames)) {
-        if (!frame->accessibleName().isEmpty() && !frame->property(kNamedByCaption).toBool())
-            continue; // named by its window
+        if (!qobject_cast<QGroupBox *>(frame->parentWidget()) ||
+            (!frame->accessibleName().isEmpty() && !frame->property(kNamedByCaption).toBool()))
+            continue; // named by the toolkit or by its window
         frame->setProperty(kNamedByCaption, true);
         if (frame->accessibleName() != frame->title())
             frame->setAccessibleName(frame->title());
@@ -46,7 +48,7 @@ void nameFramesAfterCaptions(QWidget *root) {
 }
 
 void nameAfterCaptions(QWidget *root) {
-    nameFramesAfterCaptions(root);
+    nameInnerFramesAfterCaptions(root);
     for (QAbstractItemView *view : root->findChildren<QAbstractItemView *>()) {
         if (!view->accessibleName().isEmpty() && !view->property(kNamedByFrame).toBool())
             continue; // named by its window

@@ -9,9 +9,10 @@ namespace ui {
 // - a control that hides while it holds the focus (or holds the control
 //   that does) hands the focus to its window, so that typing never lands in
 //   a hidden box; the handler that hid it may then focus the control it names;
-// - frames are named for a screen reader by their own captions, and lists
-//   and grids, which have no caption of their own, after the frame that
-//   holds them (else the window); both follow the captions when they change;
+// - a frame inside another is named for a screen reader by its own caption,
+//   not the outer one's, and lists and grids, which have no caption of their
+//   own, after the frame that holds them (else the window); both follow the
+//   captions when they change;
 // - the Tab order follows the reading order, left to right and top to
 //   bottom, and a shown panel's controls come before what it covers.
 void watchWindows();
