@@ -1,12 +1,6 @@
-"""Reads the running program over the accessibility bus, as a screen reader
-does, and checks that each control is announced by what is drawn for it.
-
-The program is found and driven by what the bus gives a reader: window and
-control names, roles, places and actions; nothing from inside the program.
-Each step presses a menu item (or none), then every check of the step is
-read again until it holds or its time runs out.
-"""
-
+"""Reads the running program over the accessibility bus (AT-SPI), as a screen
+reader does, and checks that controls are announced as they are drawn. It
+knows only what the bus gives a reader: names, roles, places and actions."""
 import sys
 import time
 import warnings
@@ -16,114 +10,72 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
-PROGRAM = "tidewell"
-MAIN = "Velmo V 1.00"
-FICHT = "OutBoard Fitch"
-APPEAR_SECONDS = 60
-STEP_SECONDS = 20
-
-# (menu item to press, [(window, what, expected name)]). `what` is
-#   ("window",): the window itself;
-#   ("holding", name, levels): the frame `levels` above the shown control
-#       of that name;
-#   ("beside", caption): the label drawn right of the caption, on its line.
-STEPS = [
-    (None, [(MAIN, ("window",), MAIN)]),
-    ("Setting", [
-        (MAIN, ("holding", "English", 1), "Languaje"),
-        (MAIN, ("holding", "COM1", 1), "Port"),
-        (MAIN, ("holding", "Celsius", 1), "Celsius, Farenheit"),
-        (MAIN, ("holding", "COM1", 2), "Settings"),
-    ]),
-    ("Evinrude Fitch", [
-        (FICHT, ("window",), FICHT),
-        (FICHT, ("holding", "Engine Model", 1), "Vehicle Data"),
-        (FICHT, ("holding", "Connect with ECM", 1), FICHT),
-        (FICHT, ("beside", "Engine Model"), "Engine Model"),
-        (FICHT, ("beside", "Software Ver:"), "Software Ver:"),
-    ]),
+MAIN, FICHT = "Velmo V 1.00", "OutBoard Fitch"
+# (menu item pressed first, window, control, name heard). The control is the
+# window, "frame of X": the frame holding the shown control X (and so on up),
+# or "beside X": the label drawn right of the caption X, on its line.
+CHECKS = [
+    (None, MAIN, "window", MAIN),
+    ("Setting", MAIN, "frame of English", "Languaje"),
+    (None, MAIN, "frame of COM1", "Port"),
+    (None, MAIN, "frame of Celsius", "Celsius, Farenheit"),
+    (None, MAIN, "frame of frame of COM1", "Settings"),
+    ("Evinrude Fitch", FICHT, "window", FICHT),
+    (None, FICHT, "frame of Engine Model", "Vehicle Data"),
+    (None, FICHT, "beside Engine Model", "Engine Model"),
+    (None, FICHT, "beside Software Ver:", "Software Ver:"),
 ]
 
 
 def children(node):
-    for i in range(node.get_child_count()):
-        child = node.get_child_at_index(i)
-        if child is not None:
-            yield child
+    return [c for c in (node.get_child_at_index(i) for i in range(node.get_child_count())) if c]
 
 
-def showing(node):
+def shown(node):
     return node.get_state_set().contains(Atspi.StateType.SHOWING)
 
 
-def find(node, wanted, shown_only=True):
-    """Depth first: the first descendant `wanted` accepts."""
+def find(node, wanted, hidden_too=False):
     for child in children(node):
-        if shown_only and not showing(child):
-            continue
-        if wanted(child):
-            return child
-        found = find(child, wanted, shown_only)
-        if found is not None:
-            return found
-    return None
-
-
-def program():
-    desktop = Atspi.get_desktop(0)
-    for app in children(desktop):
-        if app.get_name() == PROGRAM:
-            app.set_cache_mask(Atspi.Cache.NONE)
-            return app
+        if hidden_too or shown(child):
+            found = child if wanted(child) else find(child, wanted, hidden_too)
+            if found:
+                return found
     return None
 
 
 def window(app, name):
-    for top in children(app):
-        if top.get_name() == name and showing(top):
-            return top
-    return None
+    return next((w for w in children(app) if w.get_name() == name and shown(w)), None)
 
 
 def beside(caption):
-    """The label drawn right of the caption whose middle is on its line."""
-    place = caption.get_extents(Atspi.CoordType.WINDOW)
-    middle = place.y + place.height / 2
-    best = None
-    for other in children(caption.get_parent()):
-        if other.get_role() != Atspi.Role.LABEL or not showing(other):
-            continue
-        at = other.get_extents(Atspi.CoordType.WINDOW)
-        if at.x >= place.x + place.width and abs(at.y + at.height / 2 - middle) < place.height / 2:
-            if best is None or at.x < best[0]:
-                best = (at.x, other)
-    return best[1] if best else None
+    at = caption.get_extents(Atspi.CoordType.WINDOW)
+    line = at.y + at.height / 2
+    right = [(e.x, n) for n in children(caption.get_parent())
+             if n.get_role() == Atspi.Role.LABEL and shown(n)
+             for e in [n.get_extents(Atspi.CoordType.WINDOW)]
+             if e.x >= at.x + at.width - 1 and abs(e.y + e.height / 2 - line) < at.height / 2]
+    return min(right, key=lambda r: r[0])[1] if right else None
 
 
-def heard(app, window_name, what):
-    """What a reader hears of `what`, or None while it is not on the screen."""
-    top = window(app, window_name)
-    if top is None:
-        return None
-    if what[0] == "window":
-        return top.get_name()
-    if what[0] == "holding":
-        node = find(top, lambda n: n.get_name() == what[1])
-        for _ in range(what[2]):
-            node = node.get_parent() if node is not None else None
-        return node.get_name() if node is not None else None
-    caption = find(top, lambda n: n.get_role() == Atspi.Role.LABEL and n.get_name() == what[1])
-    label = beside(caption) if caption is not None else None
-    return label.get_name() if label is not None else None
+def heard(app, window_name, control):
+    node = window(app, window_name)
+    if node and control.startswith("beside "):
+        caption = control[len("beside "):]
+        node = find(node, lambda n: n.get_role() == Atspi.Role.LABEL and n.get_name() == caption)
+        node = node and beside(node)
+    elif node and control != "window":
+        ups = control.count("frame of ")
+        member = control.replace("frame of ", "")
+        node = find(node, lambda n: n.get_name() == member)
+        for _ in range(ups):
+            node = node and node.get_parent()
+    return node.get_name() if node else None
 
 
-def press_menu(app, item):
-    """Presses a menu item of the main window as a reader's action does."""
-    top = window(app, MAIN)
-    leaf = find(top, lambda n: n.get_role() == Atspi.Role.MENU_ITEM and n.get_name() == item
-                and n.get_child_count() == 0, shown_only=False)
-    if leaf is None:
-        raise RuntimeError(f"no menu item {item!r}")
+def press(app, item):
+    leaf = find(window(app, MAIN), lambda n: n.get_role() == Atspi.Role.MENU_ITEM and
+                n.get_name() == item and n.get_child_count() == 0, hidden_too=True)
     with warnings.catch_warnings():
         # Its newer name clashes with the accessible's own in these bindings.
         warnings.simplefilter("ignore", DeprecationWarning)
@@ -131,30 +83,34 @@ def press_menu(app, item):
     leaf.do_action(names.index("press") if "press" in names else 0)
 
 
+def until(seconds, read, good):
+    deadline = time.monotonic() + seconds
+    while True:
+        got = read()
+        if good(got) or time.monotonic() > deadline:
+            return got
+        time.sleep(0.2)
+
+
 def main():
-    deadline = time.monotonic() + APPEAR_SECONDS
-    app = program()
-    while (app is None or window(app, MAIN) is None) and time.monotonic() < deadline:
-        time.sleep(0.5)
-        app = program()
-    if app is None or window(app, MAIN) is None:
-        print(f"{PROGRAM} did not appear on the accessibility bus in {APPEAR_SECONDS} s")
+    def program():
+        apps = [a for a in children(Atspi.get_desktop(0)) if a.get_name() == "tidewell"]
+        return apps[0] if apps and window(apps[0], MAIN) else None
+
+    app = until(60, program, bool)
+    if not app:
+        print("the program did not appear on the accessibility bus")
         return 1
+    app.set_cache_mask(Atspi.Cache.NONE)
     failures = 0
-    for item, checks in STEPS:
+    for item, window_name, control, expected in CHECKS:
         if item:
-            press_menu(app, item)
-        for window_name, what, expected in checks:
-            deadline = time.monotonic() + STEP_SECONDS
-            while True:
-                app.clear_cache()
-                got = heard(app, window_name, what)
-                if got == expected or time.monotonic() > deadline:
-                    break
-                time.sleep(0.2)
-            verdict = "ok  " if got == expected else "FAIL"
-            failures += got != expected
-            print(f"{verdict} {window_name}: {what} heard {got!r}, expected {expected!r}")
+            press(app, item)
+        got = until(20, lambda: app.clear_cache() or heard(app, window_name, control),
+                    lambda name: name == expected)
+        failures += got != expected
+        print(f"{'ok' if got == expected else 'FAIL'} {window_name}: {control}: heard {got!r}"
+              f", expected {expected!r}")
     return 1 if failures else 0
 
 
