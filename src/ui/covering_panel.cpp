@@ -8,11 +8,9 @@
 
 namespace ui {
 
-namespace {
-
-bool coversASibling(QGroupBox *frame) {
+bool coversASibling(const QWidget *frame) {
     const QObjectList &siblings = frame->parentWidget()->children();
-    const qsizetype index = siblings.indexOf(frame);
+    const qsizetype index = siblings.indexOf(const_cast<QWidget *>(frame));
     for (qsizetype i = 0; i < index; ++i) {
         auto *below = qobject_cast<QWidget *>(siblings[i]);
         if (below && below->isVisible() && below->geometry().intersects(frame->geometry()))
@@ -20,6 +18,8 @@ bool coversASibling(QGroupBox *frame) {
     }
     return false;
 }
+
+namespace {
 
 bool takesTabFocus(QWidget *control, const QWidget *window) {
     return control->isVisible() && control->isEnabled() &&

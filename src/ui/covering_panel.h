@@ -4,6 +4,9 @@ class QWidget;
 
 namespace ui {
 
+// Whether a shown control under `frame` among its siblings lies in its area.
+bool coversASibling(const QWidget *frame);
+
 // The topmost shown frame among the window's own children that lies over
 // another shown control: the panel the user works in. Null when no frame covers anything.
 QWidget *coveringPanel(QWidget *window);

@@ -1,5 +1,7 @@
 #include "ui/window_watch.h"
 
+#include "ui/covering_panel.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -66,16 +68,10 @@ int coverRank(const QWidget *control, const QWidget *window) {
     for (const QWidget *w = control; w && w != window; w = w->parentWidget())
         if (qobject_cast<const QGroupBox *>(w))
             outermost = w;
-    if (!outermost || !outermost->isVisible())
+    if (!outermost || !outermost->isVisible() || !coversASibling(outermost))
         return 0;
     const QObjectList &siblings = outermost->parentWidget()->children();
-    const qsizetype index = siblings.indexOf(const_cast<QWidget *>(outermost));
-    for (qsizetype i = 0; i < index; ++i) {
-        auto *below = qobject_cast<QWidget *>(siblings[i]);
-        if (below && below->isVisible() && below->geometry().intersects(outermost->geometry()))
-            return int(index) + 1;
-    }
-    return 0;
+    return int(siblings.indexOf(const_cast<QWidget *>(outermost))) + 1;
 }
 
 class WindowWatch : public QObject {
