@@ -92,7 +92,7 @@ struct SingleWait {
 
 // Times BusyWait(limit) alone, either after the program has been idle for
 // about 20 ms or straight after a BusyWait(600); keeps the worst of `runs`.
-SingleWait timeSingleWait(unitlink::EngineScreen *screen, int limit, bool afterIdle, int runs) {
+SingleWait timeSingleWait(unitlink::ScreenHost *screen, int limit, bool afterIdle, int runs) {
     const double passMs =
         std::chrono::duration<double, std::milli>(ui::PacedPump::kPassTime).count();
     SingleWait result{limit, afterIdle, (limit + 1) * passMs, 0};
@@ -124,10 +124,11 @@ void openEverything() {
         QCoreApplication::processEvents();
     }
     for (const char *name : {"Form45", "Form47", "Form44", "Form5", "Form46"}) {
-        auto *screen =
-            qobject_cast<unitlink::EngineScreen *>(registry.find(QString::fromLatin1(name)));
-        if (screen && screen->connectButton->isEnabled())
-            screen->connectButton->click();
+        QWidget *screen = registry.find(QString::fromLatin1(name));
+        auto *connect =
+            screen ? screen->findChild<QPushButton *>(QStringLiteral("Command29")) : nullptr;
+        if (connect && connect->isEnabled())
+            connect->click();
     }
     if (main) {
         main->workshopPanel()->showPanel();
@@ -150,8 +151,9 @@ int main(int argc, char *argv[]) {
     startProgram();
     // The bench keeps no history of its own in the user's folder.
     history::History::instance().configure({});
-    auto *screen = qobject_cast<unitlink::EngineScreen *>(
+    auto *window = qobject_cast<unitlink::EngineScreen *>(
         WindowRegistry::instance().open(QStringLiteral("Form46")));
+    unitlink::ScreenHost *screen = window;
     QCoreApplication::processEvents();
 
     constexpr int kLimit = 200000;
@@ -170,7 +172,7 @@ int main(int argc, char *argv[]) {
     // Then a wait during which a second thread posts a click on an enabled
     // button every 20 ms. The click is timed from the moment that thread
     // posts it, so the time it spends in the queue counts.
-    QPushButton *target = screen->helpButton;
+    auto *target = window->findChild<QPushButton *>(QStringLiteral("Command19"));
     const QPointF centre(target->width() / 2.0, target->height() / 2.0);
     const QPointF globalCentre = target->mapToGlobal(centre);
     std::vector<double> delays;

@@ -1,7 +1,7 @@
 #include "link/activation_panel.h"
 
 #include "app/errors32.h"
-#include "link/engine_screen.h"
+#include "link/screen_areas.h"
 #include "ui/controls.h"
 #include "ui/pointer.h"
 #include "ui/twips.h"
@@ -15,10 +15,10 @@ constexpr int kNumberPitch = 720;
 constexpr int kNumberWidth = 600;
 } // namespace
 
-ActivationPanel::ActivationPanel(EngineScreen *screen, const Run &run)
-    : QObject(screen), screen_(screen), run_(run) {
-    panel = ui::frame(QStringLiteral("Frame5"), ERRORS32::CapActuators, screen);
-    ui::place(panel, EngineScreen::kWidePanelArea);
+ActivationPanel::ActivationPanel(ScreenHost &host, const Run &run)
+    : QObject(host.panelParent()), host_(host), run_(run) {
+    panel = ui::frame(QStringLiteral("Frame5"), ERRORS32::CapActuators, host.panelParent());
+    ui::place(panel, unitlink::kWidePanelArea);
     warningLabel = ui::label(QStringLiteral("Label26"), ERRORS32::MsgEngineOffWarning, panel);
     ui::place(warningLabel, kLeft, 360, 9600, 285);
     resultLine = ui::label(QStringLiteral("Label14"), QString(), panel);
@@ -30,7 +30,7 @@ ActivationPanel::ActivationPanel(EngineScreen *screen, const Run &run)
 }
 
 void ActivationPanel::open() {
-    screen_->openPanel(panel, exitButton);
+    host_.openPanel(panel, exitButton);
 }
 
 QLabel *ActivationPanel::addHeader(const char *name, const QString &caption, int top) {
@@ -69,9 +69,10 @@ void ActivationPanel::connectTest(ui::CommandButton *button, QLabel *header, boo
 }
 
 void ActivationPanel::runTest(ui::CommandButton *button, QLabel *header, bool focusExit) {
-    if (run_.secondTest == SecondTest::TakesOver)
-        ++generation_;
-    const int generation = generation_;
+    // A test taking over is a newer run of the one function; one running
+    // inside another is a function of its own.
+    const RunTickets::Ticket ticket =
+        tests_.begin(run_.secondTest == SecondTest::TakesOver ? 0 : ++insideTests_);
     ++runningTests_;
     const auto done = qScopeGuard([this] { --runningTests_; });
     ui::setHourglass();
@@ -79,7 +80,7 @@ void ActivationPanel::runTest(ui::CommandButton *button, QLabel *header, bool fo
     resultLine->setText(QStringLiteral(" "));
     for (int step = 0; step < run_.steps; ++step) {
         resultLine->setText(resultLine->text() + QLatin1Char('I'));
-        if (!screen_->BusyWait(run_.wait, [this, generation] { return generation == generation_; }))
+        if (!host_.BusyWait(run_.wait, [this, ticket] { return tests_.isCurrent(ticket); }))
             return;
     }
     // A test that another started inside runs on: the pointer stays busy for it.
@@ -95,10 +96,10 @@ void ActivationPanel::runTest(ui::CommandButton *button, QLabel *header, bool fo
 
 void ActivationPanel::exitPanel() {
     // Tests still running end here, before the panel goes.
-    ++generation_;
+    tests_.cancelAll();
     if (runningTests_ > 0)
         ui::setArrow();
-    screen_->closePanel(panel);
+    host_.closePanel(panel);
     resultLine->clear();
 }
 

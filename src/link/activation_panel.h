@@ -1,5 +1,8 @@
 #pragma once
 
+#include "link/run_tickets.h"
+#include "link/screen_host.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -14,8 +17,6 @@ class Label;
 } // namespace ui
 
 namespace unitlink {
-
-class EngineScreen;
 
 // An Actuators panel of buttons that each activate one part: over the
 // screen's width, captioned Actuators, the engine-off warning at the top, a
@@ -34,7 +35,7 @@ public:
         int wait; // passes of each counted wait
         SecondTest secondTest;
     };
-    ActivationPanel(EngineScreen *screen, const Run &run);
+    ActivationPanel(ScreenHost &host, const Run &run);
 
     // The panel shown, the ButtonBar disabled, the focus on Exit.
     void open();
@@ -69,11 +70,12 @@ private:
     void runTest(ui::CommandButton *button, QLabel *header, bool focusExit);
     void exitPanel();
 
-    EngineScreen *screen_;
+    ScreenHost &host_;
     Run run_;
     // Numbers the runs: the panel's Exit ends every test running, and with
     // TakesOver so does a new test.
-    int generation_ = 0;
+    RunTickets tests_;
+    int insideTests_ = 0;
     int runningTests_ = 0;
 };
 

@@ -1,7 +1,7 @@
 #include "link/cylinder_panel.h"
 
 #include "app/errors32.h"
-#include "link/engine_screen.h"
+#include "link/screen_areas.h"
 #include "ui/controls.h"
 #include "ui/pointer.h"
 #include "ui/pump.h"
@@ -22,11 +22,11 @@ constexpr unsigned kChosenIndicator = 0x00C000; // RGB(0, 192, 0)
 constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
 } // namespace
 
-CylinderPanel::CylinderPanel(EngineScreen *screen, const Shape &shape)
-    : QObject(screen), screen_(screen), pressStart_(shape.pressStart) {
+CylinderPanel::CylinderPanel(ScreenHost &host, const Shape &shape)
+    : QObject(host.panelParent()), host_(host), pressStart_(shape.pressStart) {
     // Wide enough for the run's bar of a hundred "I" on one line.
-    const QRect area = EngineScreen::kWidePanelArea;
-    panel = ui::frame(QString::fromUtf8(shape.frameName), QString(), screen);
+    const QRect area = unitlink::kWidePanelArea;
+    panel = ui::frame(QString::fromUtf8(shape.frameName), QString(), host.panelParent());
     ui::place(panel, area);
     for (int row = 0; row < shape.rows; ++row) {
         const int top = 360 + row * shape.rowPitch;
@@ -74,7 +74,7 @@ void CylinderPanel::open(const QString &title, const QString &rowWord, const QSt
     for (auto *toggle : std::as_const(toggles))
         toggle->setText(idleCaption_);
     panel->setTitle(title_);
-    screen_->openPanel(panel, exitButton, false);
+    host_.openPanel(panel, exitButton, false);
 }
 
 void CylinderPanel::chooseRow(int row) {

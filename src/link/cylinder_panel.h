@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/bilingual.h"
+#include "link/screen_host.h"
 
 #include <QList>
 #include <QObject>
@@ -16,8 +17,6 @@ class Label;
 } // namespace ui
 
 namespace unitlink {
-
-class EngineScreen;
 
 // The CylinderPanel of the per-cylinder actuator tests, as every screen
 // that has one shows it: a row per cylinder (indicator, name, toggle), a
@@ -35,7 +34,7 @@ public:
         const char *exitCaption;
         BilingualText pressStart; // the result line once a row is chosen
     };
-    CylinderPanel(EngineScreen *screen, const Shape &shape);
+    CylinderPanel(ScreenHost &host, const Shape &shape);
 
     // Opens the panel for a test: captioned `title`, rows named "`rowWord` N",
     // every indicator idle and every toggle reading `idleCaption`; a chosen
@@ -69,7 +68,7 @@ private:
     void nameRows();
     void setIndicator(int row, bool chosen);
 
-    EngineScreen *screen_;
+    ScreenHost &host_;
     BilingualText pressStart_;
     QString title_;
     QString rowWord_;

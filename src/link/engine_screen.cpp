@@ -66,6 +66,12 @@ void EngineScreen::buildButtonBar() {
     exitButton = stripButton("Command3", "Salir", 8700);
 
     connect(connectButton, &QPushButton::clicked, this, [this] { connectToUnit(); });
+    // Another function, or leaving the screen, ends a running display: it is
+    // suspended under that button's handler, and no step follows.
+    for (auto *function : {connectButton, engineInfoButton, diagnosisButton, actuatorsButton,
+                           eraseFaultsButton, seventhButton, exitButton})
+        if (function)
+            connect(function, &QAbstractButton::clicked, this, [this] { stopLiveRun(); });
     connect(exitButton, &QPushButton::clicked, this, &LoadedWindow::unload);
     connect(exitButton, &ui::CommandButton::escapePressed, this, [this] {
         if (exitButton->isEnabled())
@@ -236,6 +242,14 @@ void EngineScreen::ShowNoCommunication() {
     showMessage(ERRORS32::MsgNoCommunication);
 }
 
+void EngineScreen::appendProgress(const QString &bars) {
+    progressLabel->setText(progressLabel->text() + bars);
+}
+
+void EngineScreen::clearResults() {
+    resultList->clear();
+}
+
 void EngineScreen::showMessage(const QString &text) {
     messageLabel->setText(text);
     messagePanel->show();
@@ -316,21 +330,17 @@ bool EngineScreen::exchangeWait(const RunTickets::Ticket &ticket, int limit) {
     return BusyWait(limit) && runs_.isCurrent(ticket);
 }
 
-void EngineScreen::connectToUnit() {
-    const RunTickets::Ticket run = beginExchange(Run::Connect);
+void EngineScreen::clearForConnect() {
     resultList->clear();
     identificationList->clear();
-    ui::setHourglass();
-    // A Connect pressed during this one has already done the whole sequence.
-    if (!exchangeProgress(run))
-        return;
-    progressLabel->setText(progressLabel->text() + QStringLiteral("III"));
-    // A panel opened meanwhile keeps the ButtonBar until it closes.
-    if (!barHeldByPanel())
-        for (auto *button : {seventhButton, engineInfoButton, diagnosisButton, actuatorsButton,
-                             eraseFaultsButton, liveDataButton})
-            if (button)
-                button->setEnabled(true);
+}
+
+void EngineScreen::showIdentification() {
+    appendProgress(QStringLiteral("III"));
+    showIdentificationLines();
+}
+
+void EngineScreen::showIdentificationLines() {
     ui::setArrow();
     identificationList->show();
     identificationList->clear();
@@ -341,16 +351,39 @@ void EngineScreen::connectToUnit() {
         picture->hide();
 }
 
-bool EngineScreen::runLive(const std::function<void()> &step, int waitLimit) {
-    LiveRunState = kRunning;
-    for (;;) {
-        step();
-        if (!BusyWait(waitLimit))
+void EngineScreen::connectToUnit() {
+    const RunTickets::Ticket run = beginExchange(Run::Connect);
+    clearForConnect();
+    if (setup_.faultsAfterConnect)
+        ActiveFaultCount = 0;
+    ui::setHourglass();
+    // A Connect pressed during this one has already done the whole sequence.
+    if (!exchangeProgress(run))
+        return;
+    auto linkLost = [this](ConnectStep step) {
+        if (connectStepAnswers(step))
             return false;
-        // A stop was asked for, or another function took the flag over.
-        if (LiveRunState != kRunning)
-            return true;
-    }
+        ShowNoCommunication();
+        return true;
+    };
+    if (linkLost(ConnectStep::ProgressDone))
+        return;
+    if (setup_.faultsAfterConnect)
+        ActiveFaultCount = *setup_.faultsAfterConnect;
+    if (linkLost(ConnectStep::FaultsRead))
+        return;
+    showIdentification();
+    if (linkLost(ConnectStep::IdentificationShown))
+        return;
+    // A panel opened meanwhile keeps the ButtonBar until it closes.
+    if (!barHeldByPanel())
+        for (auto *button : {seventhButton, engineInfoButton, diagnosisButton, actuatorsButton,
+                             eraseFaultsButton, liveDataButton})
+            if (button)
+                button->setEnabled(true);
+    if (linkLost(ConnectStep::FunctionsEnabled))
+        return;
+    endExchange();
 }
 
 bool EngineScreen::diagnoseInList(const qint16 &faults, const QString &codeLine,
@@ -382,30 +415,16 @@ void EngineScreen::eraseAndReport(qint16 &faults) {
     faults = 0;
     if (!exchangeProgress(ticket))
         return;
-    progressLabel->setText(progressLabel->text() + QStringLiteral("III"));
+    appendProgress(QStringLiteral("III"));
     endExchangeWithMessage(ERRORS32::MsgFaultsErased);
 }
 
-bool EngineScreen::runLiveCycles(QLabel *bar, int steps, int waitLimit,
-                                 const std::function<void(int step)> &showStep) {
-    int step = 0;
-    return runLive(
-        [bar, &step, steps, &showStep] {
-            // After the last step of a cycle the bar starts again.
-            if (++step > steps) {
-                step = 1;
-                bar->clear();
-            }
-            showStep(step);
-        },
-        waitLimit);
-}
-
-bool EngineScreen::requestLiveStop() {
-    if (LiveRunState != kRunning)
-        return false;
-    LiveRunState = kStopRequested;
-    return true;
+LiveRun::End EngineScreen::runLiveCycles(QLabel *bar, int steps, int waitLimit,
+                                         const std::function<void(int step)> &showStep) {
+    // After the last step of a cycle the bar starts again.
+    return liveRun_.runCycles(
+        steps, [bar] { bar->clear(); }, showStep,
+        [this, waitLimit] { return BusyWait(waitLimit); });
 }
 
 void EngineScreen::endExchange() {

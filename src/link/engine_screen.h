@@ -1,7 +1,10 @@
 #pragma once
 
 #include "app/window.h"
+#include "link/live_run.h"
 #include "link/run_tickets.h"
+#include "link/screen_areas.h"
+#include "link/screen_host.h"
 
 #include <QList>
 #include <QPointer>
@@ -9,6 +12,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QGroupBox;
@@ -53,63 +57,77 @@ struct ScreenSetup {
     QRect pictureTwips{120, 240, 4890, 1455};
     // The MessagePanel's Exit also re-enables the ButtonBar.
     bool messageExitEnablesBar = true;
+    // The faults the unit holds once Connect has read them; none while
+    // Connect runs. Unset: Connect leaves ActiveFaultCount as it is.
+    std::optional<qint16> faultsAfterConnect;
 };
+
+// The checkpoints of Connect after its progress, where a link that stops
+// answering ends Connect on the no-communication message.
+enum class ConnectStep { ProgressDone, FaultsRead, IdentificationShown, FunctionsEnabled };
 
 // The skeleton every engine screen shares: the ButtonBar with its ResultList,
 // the IdentificationPanel, the ProgressPanel, the MessagePanel and the lower
 // strip, with the counted wait, the progress display, Connect, function
-// panels and the stop flag of repeated displays.
+// panels and the stop flag of repeated displays. Panels reach it only as
+// their ScreenHost.
 //
 // A screen's constructor is its load step: it builds its own panels after
 // this constructor and ends with finishLoad().
-class EngineScreen : public LoadedWindow {
+class EngineScreen : public LoadedWindow, public ScreenHost {
     Q_OBJECT
 public:
-    // LiveRunState values.
-    static constexpr qint16 kIdle = 0;
-    static constexpr qint16 kRunning = 2;
-    static constexpr qint16 kStopRequested = 5;
-    // Client area of every engine screen, in twips.
-    static constexpr int kClientWidth = 10320;
-    static constexpr int kClientHeight = 7800;
-    // Where function panels open, in twips.
-    static constexpr QRect kPanelArea{5040, 2040, 5130, 4200};
-    // Where panels too wide for it open: over the lower part of the ButtonBar
-    // too, for panels that keep the ButtonBar disabled while they are open.
-    static constexpr QRect kWidePanelArea{120, 2040, 10080, 4920};
-
     explicit EngineScreen(const ScreenSetup &setup);
 
-    const ScreenSetup &setup() const { return setup_; }
+    // Active faults the simulated unit holds; each screen sets its count at
+    // load and says what erases it and what brings it back.
+    qint16 ActiveFaultCount = 0;
+    // LiveRunState, the stop flag of the repeated displays.
+    qint16 liveRunState() const { return liveRun_.state(); }
 
-    // The counted wait: limit + 1 passes through the event queue. Returns
-    // false, early, once the screen has been unloaded; the caller then
-    // returns without touching the screen.
-    bool BusyWait(int limit);
-    // The counted wait of a run that can be called off (a test's Cancel):
-    // it also returns false, at once, after the first pass at which
-    // goOn() no longer holds.
-    bool BusyWait(int limit, const std::function<bool()> &goOn);
+protected:
+    // ScreenHost: what the screen's panels may ask of it.
+    QWidget *panelParent() override { return this; }
+    void openPanel(QWidget *panel, QWidget *focus, bool disableBar = true) override;
+    void closePanel(QWidget *panel) override;
+    void focusExit() override;
+    void EnableButtonBar() override;
+    void DisableButtonBar() override;
+    void clearResults() override;
+    bool BusyWait(int limit) override;
+    bool BusyWait(int limit, const std::function<bool()> &goOn) override;
+    LiveRun &liveRun() override { return liveRun_; }
+    LiveRun::End runLiveCycles(QLabel *bar, int steps, int waitLimit,
+                               const std::function<void(int step)> &showStep) override;
+
+    // Place the picture, show the window, enable Connect, focus Exit.
+    void finishLoad();
+
     // Hourglass, an empty bar under MsgInitializingCommunication, then one
     // "I" and one BusyWait(10000) per step. Leaves the panel shown.
     bool ShowProgress();
-    void EnableButtonBar();
-    void DisableButtonBar();
+    void appendProgress(const QString &bars);
     void ShowNoCommunication();
     void showMessage(const QString &text);
     void showNotAvailable();
-
-    // Shows a function panel over the screen, optionally disabling the
-    // ButtonBar, and focuses the given control.
-    void openPanel(QWidget *panel, QWidget *focus, bool disableBar = true);
-    // Hides a function panel, re-enables the ButtonBar and focuses Exit.
-    void closePanel(QWidget *panel);
-    // Focuses the lower-strip Exit, or while an open panel holds it, the
-    // control that panel was opened with.
-    void focusExit();
     // A function panel has disabled the ButtonBar and holds it until it
     // closes (the lower-strip Exit is disabled with it).
     bool barHeldByPanel() const;
+
+    // Connect's hooks. Connect empties what clearForConnect() says (the
+    // result and identification lists), shows the progress, then, with the
+    // link answering at each ConnectStep, reads the faults, shows the
+    // identification and enables the ButtonBar's functions (unless a panel
+    // opened meanwhile holds the bar).
+    virtual void clearForConnect();
+    virtual bool connectStepAnswers(ConnectStep) { return true; }
+    // "III" after the progress bar, then showIdentificationLines().
+    virtual void showIdentification();
+    // The identificationLines() in the IdentificationPanel under
+    // identificationCaption(), over the picture.
+    void showIdentificationLines();
+    virtual QStringList identificationLines() const { return {}; }
+    virtual QString identificationCaption() const { return setup_.unitName; }
 
     // Connect, readings and erasing run inside their click handler, and a
     // running live display stops when one starts. One started while another
@@ -136,26 +154,15 @@ public:
                         const std::function<QStringList()> &lines);
     // Erase faults: `faults` emptied, progress ending in "III", "faults erased".
     void eraseAndReport(qint16 &faults);
-
-    // Repeated displays. runLive sets LiveRunState to running and repeats
-    // step() then BusyWait(waitLimit) until the state is no longer running
-    // (a stop was requested, or another function reset it); returns false
-    // if the screen was unloaded meanwhile.
-    qint16 LiveRunState = kIdle;
-    // Active faults the simulated unit holds; each screen sets its count at
-    // load and says what erases it and what brings it back.
-    qint16 ActiveFaultCount = 0;
-    bool runLive(const std::function<void()> &step, int waitLimit = 600);
-    // runLive over cycles: step runs 1 to `steps` and over again, `bar`
-    // emptied at each new cycle; showStep writes the step's values and marks.
-    bool runLiveCycles(QLabel *bar, int steps, int waitLimit,
-                       const std::function<void(int step)> &showStep);
-    // The Exit of a live panel: during a run it only asks the run to stop
-    // and returns true; otherwise it returns false and the caller closes.
-    bool requestLiveStop();
-    bool isLiveRunning() const { return LiveRunState == kRunning; }
     // Another function is starting: a running display ends after its step.
-    void stopLiveRun() { requestLiveStop(); }
+    void stopLiveRun() { liveRun_.requestStop(); }
+
+    ui::CommandButton *barButton(BarButton role) const;
+
+    // A Diagnosis that ran to its end goes into the history: now, under the
+    // make the main menu gives this screen, with `model` and the `faults`
+    // found (none: a dash). Called only where a reading completes.
+    void recordDiagnosis(const QString &model, const QStringList &faults);
 
     // Controls, by role.
     QGroupBox *buttonBarFrame;
@@ -180,31 +187,18 @@ public:
     QLabel *messageLabel;
     ui::CommandButton *messageExitButton;
 
-protected:
-    // Place the picture, show the window, enable Connect, focus Exit.
-    void finishLoad();
-
-    // Connect: clear, progress, enable the link functions, list the
-    // identification. Screens give their lines and caption.
-    virtual void connectToUnit();
-    virtual QStringList identificationLines() const { return {}; }
-    virtual QString identificationCaption() const { return setup_.unitName; }
-
-    ui::CommandButton *barButton(BarButton role) const;
-
-    // A Diagnosis that ran to its end goes into the history: now, under the
-    // make the main menu gives this screen, with `model` and the `faults`
-    // found (none: a dash). Called only where a reading completes.
-    void recordDiagnosis(const QString &model, const QStringList &faults);
-
 private:
     void buildButtonBar();
     void buildIdentificationPanel();
     void buildProgressAndMessagePanels();
     void setLoadCaptions();
+    // The one Connect of every screen, shaped by the hooks above.
+    void connectToUnit();
+    void uncoverResultList();
 
     ScreenSetup setup_;
     RunTickets runs_;
+    LiveRun liveRun_;
     // Panels shown by openPanel, the last opened last, with the control
     // each was opened with.
     struct OpenedPanel {
@@ -212,7 +206,6 @@ private:
         QPointer<QWidget> focus;
         bool holdsBar = true;
     };
-    void uncoverResultList();
     std::vector<OpenedPanel> openedPanels_;
 };
 

@@ -1,7 +1,6 @@
 #include "link/live_grid_panel.h"
 
 #include "app/errors32.h"
-#include "link/engine_screen.h"
 #include "ui/controls.h"
 #include "ui/grid.h"
 #include "ui/twips.h"
@@ -19,11 +18,8 @@ constexpr QRect kExitButton{8340, 3840, 1800, 420};
 
 } // namespace
 
-LiveGridPanel::LiveGridPanel(EngineScreen *screen, const QString &caption,
-                             const QString &startCaption)
-    : QGroupBox(caption, screen), screen_(screen) {
-    setObjectName(QStringLiteral("Frame9"));
-    ui::coverWhatLiesUnder(this);
+LiveGridPanel::LiveGridPanel(ScreenHost &host, const QString &caption, const QString &startCaption)
+    : LivePanel(host, QStringLiteral("Frame9"), caption) {
     ui::place(this, kPanel);
 
     stepLabel = new ui::Label(QStringLiteral("Label9"), QString(), this);
@@ -42,6 +38,7 @@ LiveGridPanel::LiveGridPanel(EngineScreen *screen, const QString &caption,
     exitButton = new ui::CommandButton(QStringLiteral("Command32"), ERRORS32::CapExit, this);
     ui::place(exitButton, kExitButton);
     hide();
+    connectButtons();
 }
 
 void LiveGridPanel::shapeGrid(int rows, std::span<const int> columnWidths) {
@@ -62,22 +59,8 @@ void LiveGridPanel::shapeGrid(int rows, std::span<const int> columnWidths) {
     grid->resize(width + frame, height + frame);
 }
 
-void LiveGridPanel::stopOrClose() {
-    if (screen_->requestLiveStop())
-        return;
-    hide();
+void LiveGridPanel::clearReadings() {
     grid->clearCells();
-    screen_->closePanel(this);
-}
-
-void LiveGridPanel::endRunOnOtherFunctions() {
-    const QList<QAbstractButton *> functions = {
-        screen_->connectButton,   screen_->engineInfoButton,  screen_->diagnosisButton,
-        screen_->actuatorsButton, screen_->eraseFaultsButton, screen_->seventhButton,
-        screen_->exitButton};
-    for (QAbstractButton *button : functions)
-        if (button)
-            connect(button, &QAbstractButton::clicked, this, [this] { screen_->stopLiveRun(); });
 }
 
 } // namespace unitlink

@@ -12,4 +12,12 @@ bool RunTickets::isCurrent(const Ticket &ticket) const {
     return found != current_.end() && found->second == ticket.number;
 }
 
+void RunTickets::cancel(int function) {
+    current_.erase(function);
+}
+
+void RunTickets::cancelAll() {
+    current_.clear();
+}
+
 } // namespace unitlink

@@ -22,6 +22,10 @@ public:
     // longer current.
     Ticket begin(int function);
     bool isCurrent(const Ticket &ticket) const;
+    // The panel a run writes into has closed, or its screen is gone: no
+    // run begun before is current any more.
+    void cancel(int function);
+    void cancelAll();
 
 private:
     std::map<int, quint64> current_;

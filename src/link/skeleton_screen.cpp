@@ -40,7 +40,7 @@ SkeletonScreen::SkeletonScreen(const ScreenSetup &setup) : EngineScreen(setup) {
             [this] { openPanel(livePanel, liveStartButton, false); });
     connect(liveStartButton, &QPushButton::clicked, this, [this] { startLive(); });
     connect(liveExitButton, &QPushButton::clicked, this, [this] {
-        if (requestLiveStop())
+        if (!liveRun().exitCloses())
             return;
         liveValue->clear();
         closePanel(livePanel);
@@ -64,7 +64,8 @@ void SkeletonScreen::diagnose() {
 
 void SkeletonScreen::startLive() {
     int step = 0;
-    runLive([this, &step] { liveValue->setText(QString::number(step++)); });
+    liveRun().run([this, &step] { liveValue->setText(QString::number(step++)); },
+                  [this] { return BusyWait(600); });
 }
 
 } // namespace unitlink

@@ -131,7 +131,7 @@ private slots:
         pump.at(3 * kTickPasses + 300, [&] { press(screen, "Command32"); });
         press(screen, "Command35");
         QCOMPARE(pump.passes(), 4 * kTickPasses);
-        QCOMPARE(screen->LiveRunState, unitlink::EngineScreen::kStopRequested);
+        QCOMPARE(screen->liveRunState(), unitlink::LiveRun::kStopRequested);
         QVERIFY(isShown(screen, "Frame9"));
         QCOMPARE(textOf(screen, "Label9"), QString(8, 'I'));
         QCOMPARE(gridRow(screen, "MSFlexGrid1", 0)[1], QStringLiteral("500"));
@@ -152,7 +152,7 @@ private slots:
         press(screen, "Command35");
         // The inner run ends with its fourth tick, the outer with its first.
         QCOMPARE(pump.passes(), 99 + 4 * kTickPasses + (kTickPasses - 99));
-        QCOMPARE(screen->LiveRunState, unitlink::EngineScreen::kStopRequested);
+        QCOMPARE(screen->liveRunState(), unitlink::LiveRun::kStopRequested);
         QVERIFY(isShown(screen, "Frame9"));
     }
 

@@ -102,7 +102,7 @@ private slots:
         pump.at(30 * kStepPasses + 900, [&] { press(screen, "Command12"); });
         press(screen, "Command13");
         QCOMPARE(pump.passes(), 31 * kStepPasses);
-        QCOMPARE(screen->LiveRunState, EngineScreen::kStopRequested);
+        QCOMPARE(screen->liveRunState(), unitlink::LiveRun::kStopRequested);
         QVERIFY(isShown(screen, "Frame6"));
         QCOMPARE(textOf(screen, "Label8"), QStringLiteral("Stopped"));
         QCOMPARE(textOf(screen, "Label41(17)"), QStringLiteral("29.89"));
@@ -124,7 +124,7 @@ private slots:
         pump.at(100, [&] { press(screen, "Command13"); });
         pump.at(5000, [&] { press(screen, "Command12"); });
         press(screen, "Command13");
-        QCOMPARE(screen->LiveRunState, EngineScreen::kStopRequested);
+        QCOMPARE(screen->liveRunState(), unitlink::LiveRun::kStopRequested);
         QVERIFY(isShown(screen, "Frame6"));
         QCOMPARE(textOf(screen, "Label8"), QStringLiteral("Stopped"));
     }

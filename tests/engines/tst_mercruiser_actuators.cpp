@@ -626,7 +626,7 @@ private slots:
         QCOMPARE(textOf(screen, "Label29"), QStringLiteral("500"));
         QCOMPARE(textOf(screen, "Command52"), QStringLiteral("Exit"));
         QCOMPARE(focusName(screen), QStringLiteral("Command52"));
-        QCOMPARE(screen->LiveRunState, EngineScreen::kIdle);
+        QCOMPARE(screen->liveRunState(), unitlink::LiveRun::kIdle);
         QVERIFY(barIs(screen, false));
     }
 
@@ -702,7 +702,7 @@ private slots:
         QVERIFY(!isShown(screen, "Frame5"));
         QVERIFY(barIs(screen, true));
         QCOMPARE(focusName(screen), QStringLiteral("Command3"));
-        QCOMPARE(screen->LiveRunState, EngineScreen::kIdle);
+        QCOMPARE(screen->liveRunState(), unitlink::LiveRun::kIdle);
         // A new test starts from the middle again.
         press(screen, "Command31");
         press(screen, "Command34");
@@ -808,7 +808,7 @@ private slots:
         QCOMPARE(textOf(screen, "Label26"), QString());
         QVERIFY(barIs(screen, true));
         QCOMPARE(focusName(screen), QStringLiteral("Command3"));
-        QCOMPARE(screen->LiveRunState, EngineScreen::kIdle);
+        QCOMPARE(screen->liveRunState(), unitlink::LiveRun::kIdle);
         // The slider keeps its value for the next opening.
         press(screen, "Command31");
         press(screen, "Command9");

@@ -207,7 +207,8 @@ private slots:
     void faultPanelOverAPanelHoldingTheBarLeavesItDisabled() {
         CountingPump pump;
         auto *screen = openScreen(pump, ERRORS32::English, {"Command29", "Command30"});
-        screen->DisableButtonBar(); // as an actuator panel does
+        static_cast<unitlink::ScreenHost &>(*screen)
+            .DisableButtonBar(); // as an actuator panel does
         clickListItem(screen, "List1", 2);
         clickListItem(screen, "List1", 5);
         QCOMPARE(textOf(screen, "Frame16"), QStringLiteral("Fault Code: 39"));
@@ -393,10 +394,10 @@ private slots:
     void startingAFunctionStopsALiveRun() {
         QFETCH(QString, function);
         CountingPump pump;
-        auto *screen = openScreen(pump, ERRORS32::English, {"Command29"});
-        screen->LiveRunState = unitlink::EngineScreen::kRunning; // as Read Data leaves it
-        press(screen, function);
-        QCOMPARE(screen->LiveRunState, unitlink::EngineScreen::kStopRequested);
+        auto *screen = openScreen(pump, ERRORS32::English, {"Command29", "Command11"});
+        pump.at(pump.passes() + 10, [&] { press(screen, function); });
+        press(screen, "Command35"); // Read Data, until the function stops it
+        QCOMPARE(screen->liveRunState(), unitlink::LiveRun::kStopRequested);
     }
 };
 

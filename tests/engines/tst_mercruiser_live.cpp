@@ -243,7 +243,7 @@ private slots:
         press(screen, "Command11");
         runUntil(screen, pump, stopAt);
         QCOMPARE(pump.passes(), lastStep * kStepPasses);
-        QCOMPARE(screen->LiveRunState, EngineScreen::kStopRequested);
+        QCOMPARE(screen->liveRunState(), unitlink::LiveRun::kStopRequested);
         QVERIFY(isShown(screen, "Frame9"));
         QCOMPARE(cellsOf(gridOf(screen)), expectedCells(ERRORS32::English, lastStep));
         QCOMPARE(textOf(screen, "Label9"), QString(lastStep, QLatin1Char('I')));
@@ -267,7 +267,7 @@ private slots:
         press(screen, "Command11");
         press(screen, "Command32");
         QVERIFY(!isShown(screen, "Frame9"));
-        QCOMPARE(screen->LiveRunState, EngineScreen::kIdle);
+        QCOMPARE(screen->liveRunState(), unitlink::LiveRun::kIdle);
         QCOMPARE(focusName(screen), QStringLiteral("Command3"));
         QCOMPARE(pump.passes(), qint64(0));
     }
@@ -285,10 +285,10 @@ private slots:
         pump.at(1, [&] {
             coolant = gridOf(screen)->cell(1, 1);
             label = textOf(screen, "Label9");
-            state = screen->LiveRunState;
+            state = screen->liveRunState();
         });
         runUntil(screen, pump, 1);
-        QCOMPARE(state, EngineScreen::kRunning);
+        QCOMPARE(state, unitlink::LiveRun::kRunning);
         QCOMPARE(coolant, QStringLiteral("86.2"));
         // The step label is not emptied by Read Data.
         QCOMPARE(label, QString(51, QLatin1Char('I')));
@@ -312,7 +312,7 @@ private slots:
         QString coolantAfter;
         pump.at(firstPassOf(6) + 100, [&] { press(screen, button); });
         press(screen, "Command35");
-        QVERIFY(screen->LiveRunState != EngineScreen::kRunning);
+        QVERIFY(screen->liveRunState() != unitlink::LiveRun::kRunning);
         // No step of the display follows the press.
         QCOMPARE(textOf(screen, "Label9"), QString(6, QLatin1Char('I')));
         QCOMPARE(gridOf(screen)->cell(1, 1), QStringLiteral("86.2"));
@@ -357,10 +357,10 @@ private slots:
         qint16 stateAfterExit = -1;
         pump.at(firstPassOf(2), [&] {
             press(screen, "Command3");
-            stateAfterExit = screen->LiveRunState;
+            stateAfterExit = screen->liveRunState();
         });
         press(screen, "Command35");
-        QCOMPARE(stateAfterExit, EngineScreen::kStopRequested);
+        QCOMPARE(stateAfterExit, unitlink::LiveRun::kStopRequested);
     }
 
     void actuatorTestsThatResetTheFlagEndTheRun_data() {
@@ -382,7 +382,7 @@ private slots:
                 press(screen, "Command39");
         });
         press(screen, "Command35");
-        QCOMPARE(screen->LiveRunState, EngineScreen::kIdle);
+        QCOMPARE(screen->liveRunState(), unitlink::LiveRun::kIdle);
         QCOMPARE(textOf(screen, "Label9"), QString(4, QLatin1Char('I')));
         QCOMPARE(pump.passes(), 4 * kStepPasses);
     }
@@ -419,7 +419,7 @@ private slots:
         press(screen, "Command11");
         pump.at(firstPassOf(3), [&] { press(screen, "Command35"); });
         runUntil(screen, pump, firstPassOf(3) + 2 * kStepPasses);
-        QCOMPARE(screen->LiveRunState, EngineScreen::kStopRequested);
+        QCOMPARE(screen->liveRunState(), unitlink::LiveRun::kStopRequested);
         QVERIFY(isShown(screen, "Frame9"));
         // The inner run made two steps; the outer one ends after its own.
         QCOMPARE(textOf(screen, "Label9"), QString(5, QLatin1Char('I')));

@@ -96,7 +96,7 @@ private slots:
         pump.at(5 * kTickPasses + 10, [&] { press(screen, "Command12"); });
         press(screen, "Command13");
         QCOMPARE(pump.passes(), 6 * kTickPasses);
-        QCOMPARE(screen->LiveRunState, EngineScreen::kStopRequested);
+        QCOMPARE(screen->liveRunState(), unitlink::LiveRun::kStopRequested);
         QVERIFY(isShown(screen, "Frame6") && barIs(screen, false));
         QCOMPARE(textOf(screen, "Label8"), QString(6, 'I'));
         QCOMPARE(textOf(screen, "Label21(0)"), QStringLiteral("49"));

@@ -9,7 +9,8 @@ using namespace testing;
 class CancellableWaitTest : public QObject {
     Q_OBJECT
 
-    unitlink::EngineScreen *openScreen() {
+    // The screen as its panels see it.
+    unitlink::ScreenHost *openScreen() {
         chooseMenu(QStringLiteral("dfi"));
         return qobject_cast<unitlink::EngineScreen *>(loaded(QStringLiteral("Form46")));
     }
@@ -52,7 +53,7 @@ private slots:
         auto *screen = openScreen();
         CountingPump pump;
         int asked = 0;
-        pump.at(30, [&] { screen->close(); });
+        pump.at(30, [&] { screen->panelParent()->close(); });
         QVERIFY(!screen->BusyWait(100, [&] { return ++asked > 0; }));
         QCOMPARE(pump.passes(), qint64(30));
         // goOn is not asked once the screen is gone.

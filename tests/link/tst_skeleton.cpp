@@ -147,7 +147,7 @@ private slots:
         });
         press(screen, "Command35");
         QCOMPARE(pump.passes(), qint64(4 * 601));
-        QCOMPARE(screen->LiveRunState, unitlink::EngineScreen::kStopRequested);
+        QCOMPARE(screen->liveRunState(), unitlink::LiveRun::kStopRequested);
         QCOMPARE(valueAtStop, QStringLiteral("3"));
         QCOMPARE(textOf(screen, "Label9"), QStringLiteral("3"));
         QVERIFY(isShown(screen, "Frame9"));
@@ -165,7 +165,7 @@ private slots:
         pump.at(100, [&] { press(screen, "Command35"); });
         pump.at(2000, [&] { press(screen, "Command32"); });
         press(screen, "Command35");
-        QCOMPARE(screen->LiveRunState, unitlink::EngineScreen::kStopRequested);
+        QCOMPARE(screen->liveRunState(), unitlink::LiveRun::kStopRequested);
         QVERIFY(isShown(screen, "Frame9"));
     }
 

@@ -118,7 +118,7 @@ public:
         };
         pump_.stopRepeatedRun = [this] {
             if (auto *screen = qobject_cast<unitlink::EngineScreen *>(window_.data()))
-                screen->requestLiveStop();
+                static_cast<unitlink::ScreenHost &>(*screen).liveRun().requestStop();
         };
     }
 
@@ -322,8 +322,8 @@ private:
         // New readings in a picture seen before (a live value that changes
         // mid-cycle) are written too, the first few of them.
         const QString readings = now.readings();
-        const bool newReadings = !readingsOnTheWay_.contains(readings) &&
-                                 readingsOnTheWay_.size() < kReadingsOnTheWay;
+        const bool newReadings =
+            !readingsOnTheWay_.contains(readings) && readingsOnTheWay_.size() < kReadingsOnTheWay;
         if (shape == shapeOnTheWay_ && !newReadings) {
             if (writingShape_)
                 lastOfShape_ = {pump_.stepPasses(), std::move(now)};
@@ -391,11 +391,13 @@ private:
     static QString describe(const QList<Step> &path) {
         QStringList names;
         for (const Step &step : path)
-            names << (step.kind == Step::Type ? QStringLiteral("%1 \"%2\" Enter").arg(step.name, kTyped)
-                  : step.kind == Step::ListRow
+            names << (step.kind == Step::Type
+                          ? QStringLiteral("%1 \"%2\" Enter").arg(step.name, kTyped)
+                      : step.kind == Step::ListRow
                           ? QStringLiteral("%1[%2]").arg(step.name).arg(step.row)
-                      : step.during ? QStringLiteral("%1 at pass %2").arg(step.name).arg(step.during)
-                                    : step.name);
+                      : step.during
+                          ? QStringLiteral("%1 at pass %2").arg(step.name).arg(step.during)
+                          : step.name);
         return names.join(QStringLiteral(", "));
     }
 
@@ -456,9 +458,9 @@ private:
             // A state that differs from one seen only in its numbers, its
             // focus or the message box its step showed is written down (the
             // third injector's test, a panel's Exit) but not walked from.
-            QString exactly = state + QStringLiteral("\nfocus: ") +
-                              (window->focusWidget() ? window->focusWidget()->objectName()
-                                                     : QString());
+            QString exactly =
+                state + QStringLiteral("\nfocus: ") +
+                (window->focusWidget() ? window->focusWidget()->objectName() : QString());
             for (qsizetype i = boxesBefore_; i < boxes_.texts.size(); ++i)
                 exactly += QStringLiteral("\nbox: ") + boxes_.texts[i];
             state.replace(number, QStringLiteral("#"));

@@ -36,7 +36,7 @@ QStringList pressableButtons(QWidget *screen) {
 unitlink::EngineScreen *connectedScreen(const QString &name) {
     auto *screen = qobject_cast<unitlink::EngineScreen *>(openWindow(name));
     if (screen)
-        screen->connectButton->click();
+        screen->findChild<QAbstractButton *>(QStringLiteral("Command29"))->click();
     return screen;
 }
 
@@ -61,7 +61,7 @@ private slots:
             QWidget *opened = openWindow(window);
             QVERIFY(opened);
             if (auto *screen = qobject_cast<unitlink::EngineScreen *>(opened))
-                screen->connectButton->click();
+                screen->findChild<QAbstractButton *>(QStringLiteral("Command29"))->click();
             opened->close();
             flushDeletes();
         };

@@ -1,14 +1,13 @@
 #include "engines/delphi/delphi_actuators.h"
 
 #include "app/errors32.h"
-#include "engines/delphi/delphi_screen.h"
 #include "engines/delphi/delphi_tables.h"
+#include "link/screen_areas.h"
 #include "link/timed_bar.h"
 #include "ui/controls.h"
 #include "ui/twips.h"
 
 using namespace delphi;
-using unitlink::EngineScreen;
 
 namespace {
 
@@ -23,10 +22,10 @@ constexpr int kActivatePrefix = 8;
 
 } // namespace
 
-DelphiActuators::DelphiActuators(DelphiScreen *screen) : QObject(screen), screen_(screen) {
-    setObjectName(QStringLiteral("DelphiActuators"));
-    const QRect area = EngineScreen::kWidePanelArea;
-    panel = ui::frame(QStringLiteral("Frame5"), ERRORS32::CapActuators, screen);
+DelphiActuators::DelphiActuators(unitlink::ScreenHost &host)
+    : QObject(host.panelParent()), host_(host), runs_(host) {
+    const QRect area = unitlink::kWidePanelArea;
+    panel = ui::frame(QStringLiteral("Frame5"), ERRORS32::CapActuators, host.panelParent());
     ui::place(panel, area);
 
     warningLabel = ui::label(QStringLiteral("Label26"), ERRORS32::MsgEngineOffWarning, panel);
@@ -59,15 +58,12 @@ DelphiActuators::DelphiActuators(DelphiScreen *screen) : QObject(screen), screen
 }
 
 void DelphiActuators::open() {
-    screen_->openPanel(panel, exitButton);
+    host_.openPanel(panel, exitButton);
 }
 
 void DelphiActuators::runTest() {
     // A test pressed during another takes the result line over; the older one ends.
-    const int run = ++run_;
-    auto wait = [this, run](int limit) {
-        return screen_->BusyWait(limit, [this, run] { return run == run_; });
-    };
+    const unitlink::PanelRuns::Wait wait = runs_.begin();
     resultLine->clear();
     ui::focusIfReachable(exitButton);
     if (!unitlink::runTimedBar(resultLine, Qt::AlignLeft | Qt::AlignTop, wait))
@@ -87,9 +83,9 @@ void DelphiActuators::toggleBaseTiming() {
 
 void DelphiActuators::exitPanel() {
     // A test still running ends here, before the panel goes.
-    ++run_;
-    screen_->EnableButtonBar();
+    runs_.end();
+    host_.EnableButtonBar();
     panel->hide();
     resultLine->clear();
-    screen_->focusExit();
+    host_.focusExit();
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QObject>
+#include "link/panel_runs.h"
 
 #include <QList>
+#include <QObject>
 
-class DelphiScreen;
 class QGroupBox;
 class QLabel;
 namespace ui {
@@ -18,7 +18,7 @@ class Label;
 class DelphiActuators : public QObject {
     Q_OBJECT
 public:
-    explicit DelphiActuators(DelphiScreen *screen);
+    explicit DelphiActuators(unitlink::ScreenHost &host);
 
     // Actuators: the panel shown, the ButtonBar disabled.
     void open();
@@ -35,7 +35,7 @@ private:
     void toggleBaseTiming();
     void exitPanel();
 
-    DelphiScreen *screen_;
-    // Numbers the tests: a new test or the panel's Exit ends the one running.
-    int run_ = 0;
+    unitlink::ScreenHost &host_;
+    // A new test or the panel's Exit ends the one running.
+    unitlink::PanelRuns runs_;
 };

@@ -1,6 +1,5 @@
 #include "engines/delphi/delphi_live.h"
 
-#include "engines/delphi/delphi_screen.h"
 #include "engines/delphi/delphi_tables.h"
 #include "ui/controls.h"
 #include "ui/grid.h"
@@ -19,18 +18,13 @@ constexpr QPoint kGridTopLeft{60, 270};
 constexpr QRect kBarUnderGrid{60, 3240, 10080, 510};
 } // namespace
 
-DelphiLivePanel::DelphiLivePanel(DelphiScreen *screen)
-    : LiveGridPanel(screen, QString::fromUtf8(kLiveCaption), QString::fromUtf8(kLiveStartCaption)),
-      delphi_(screen) {
+DelphiLivePanel::DelphiLivePanel(unitlink::ScreenHost &host)
+    : LiveGridPanel(host, QString::fromUtf8(kLiveCaption), QString::fromUtf8(kLiveStartCaption)) {
     grid->move(ui::pixels(kGridTopLeft.x()), ui::pixels(kGridTopLeft.y()));
     ui::place(stepLabel, kBarUnderGrid);
-    connect(startButton, &QPushButton::clicked, this, [this] { run(); });
-    connect(exitButton, &QPushButton::clicked, this, [this] { exitPanel(); });
 }
 
 void DelphiLivePanel::open() {
-    delphi_->resultList->clear();
-    delphi_->ActiveFaultCount = 0;
     ui::setArrow();
     shapeGrid(kLiveGridRows, kLiveColWidths);
     grid->setColAlignment(kStateColumn, ui::Grid::Align::LeftBottom);
@@ -42,31 +36,22 @@ void DelphiLivePanel::open() {
         grid->setCell(row, kSwitchColumn, unitlink::bilingual(kLiveSwitches[row].name));
         grid->setCell(row, kStateColumn, unitlink::bilingual(kLiveSwitches[row].state));
     }
-    screen_->openPanel(this, exitButton);
+    host_.openPanel(this, exitButton);
 }
 
 void DelphiLivePanel::run() {
     stepLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     stepLabel->clear();
-    const int closing = closings_;
-    const bool loaded = screen_->runLiveCycles(stepLabel, kLiveSteps, kStepWait, [this](int step) {
+    const bool stopped = runCycles(stepLabel, kLiveSteps, kStepWait, [this](int step) {
         for (int row = 0; row < int(kLiveReadings.size()); ++row)
             if (kLiveReadings[row].shown != LiveReading::Shown::Nothing)
                 grid->setCell(row, 1, liveValueText(kLiveReadings[row], step));
         stepLabel->setText(stepLabel->text() + QLatin1Char('I'));
     });
-    if (!loaded || closing != closings_)
+    if (!stopped)
         return;
     stepLabel->setAlignment(Qt::AlignCenter);
     stepLabel->setText(QString::fromUtf8(kLiveStopped));
     startButton->setEnabled(true);
     ui::focusIfReachable(exitButton);
-}
-
-void DelphiLivePanel::exitPanel() {
-    if (screen_->requestLiveStop())
-        return;
-    ++closings_;
-    grid->clearCells();
-    screen_->closePanel(this);
 }

@@ -62,12 +62,17 @@ DelphiScreen::DelphiScreen() : EngineScreen(delphiSetup()) {
     seventhButton->hide();
     buildSummaryFields();
 
-    livePanel = new DelphiLivePanel(this);
-    actuators = new DelphiActuators(this);
+    livePanel = new DelphiLivePanel(*this);
+    actuators = new DelphiActuators(*this);
 
     connect(diagnosisButton, &QPushButton::clicked, this, [this] { diagnose(); });
     connect(eraseFaultsButton, &QPushButton::clicked, this, [this] { eraseFaults(); });
-    connect(liveDataButton, &QPushButton::clicked, livePanel, [this] { livePanel->open(); });
+    connect(liveDataButton, &QPushButton::clicked, livePanel, [this] {
+        // Opening the live display clears the stored fault.
+        resultList->clear();
+        ActiveFaultCount = 0;
+        livePanel->open();
+    });
     connect(actuatorsButton, &QPushButton::clicked, actuators, [this] { actuators->open(); });
 
     finishLoad();
@@ -93,20 +98,7 @@ void DelphiScreen::buildSummaryFields() {
     }
 }
 
-void DelphiScreen::connectToUnit() {
-    const auto run = beginExchange(unitlink::Run::Connect);
-    ui::setHourglass();
-    if (!ShowProgress())
-        return;
-    // A Connect pressed during this one has already done the whole sequence.
-    if (!isCurrentRun(run))
-        return;
-    // A panel opened meanwhile keeps the ButtonBar until it closes.
-    if (!barHeldByPanel())
-        for (auto *button : {seventhButton, engineInfoButton, diagnosisButton, actuatorsButton,
-                             eraseFaultsButton, liveDataButton})
-            button->setEnabled(true);
-    endExchange();
+void DelphiScreen::showIdentification() {
     identificationPanel->setTitle(QString::fromUtf8(kConnectedCaption));
     for (int i = 0; i < int(kSummaryFields.size()); ++i) {
         summaryCaptions[i]->setText(textOf(kSummaryFields[i].afterConnect));

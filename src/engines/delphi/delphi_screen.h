@@ -31,11 +31,12 @@ public:
     DelphiActuators *actuators;
 
 protected:
-    void connectToUnit() override;
+    // Connect keeps what the ResultList shows.
+    void clearForConnect() override {}
+    void showIdentification() override;
 
 private:
     void buildSummaryFields();
     void diagnose();
     void eraseFaults();
-
 };

@@ -3,7 +3,7 @@
 #include "app/errors32.h"
 #include "engines/dfi/dfi_actuator_tables.h"
 #include "link/cylinder_panel.h"
-#include "link/engine_screen.h"
+#include "link/screen_areas.h"
 #include "link/timed_bar.h"
 #include "ui/controls.h"
 #include "ui/pointer.h"
@@ -12,7 +12,6 @@
 #include <QGroupBox>
 
 using namespace dfi;
-using unitlink::EngineScreen;
 
 namespace {
 
@@ -26,7 +25,8 @@ QString text(const char *utf8) {
 
 } // namespace
 
-DfiActuators::DfiActuators(EngineScreen *screen) : QObject(screen), screen_(screen) {
+DfiActuators::DfiActuators(unitlink::ScreenHost &host)
+    : QObject(host.panelParent()), host_(host), runs_(host) {
     setObjectName(QStringLiteral("DfiActuators"));
     buildActuatorPanel();
     buildCylinderPanel();
@@ -38,8 +38,9 @@ DfiActuators::DfiActuators(EngineScreen *screen) : QObject(screen), screen_(scre
 void DfiActuators::buildActuatorPanel() {
     // The safety texts are long: the panel takes the screen's width, over the
     // ButtonBar it keeps disabled.
-    actuatorPanel = ui::frame(QStringLiteral("Frame5"), ERRORS32::CapActuators, screen_);
-    ui::place(actuatorPanel, EngineScreen::kWidePanelArea);
+    actuatorPanel =
+        ui::frame(QStringLiteral("Frame5"), ERRORS32::CapActuators, host_.panelParent());
+    ui::place(actuatorPanel, unitlink::kWidePanelArea);
     for (int i = 0; i < int(kSelectionButtons.size()); ++i) {
         auto *button = new ui::CommandButton(text(kSelectionButtons[i].name),
                                              text(kSelectionButtons[i].caption), actuatorPanel);
@@ -87,7 +88,7 @@ void DfiActuators::buildActuatorPanel() {
 
 void DfiActuators::buildCylinderPanel() {
     cylinders = new unitlink::CylinderPanel(
-        screen_, {"Frame15", kCylinderRows, 480, kRowOn, kCylinderExitCaption, kPressStart});
+        host_, {"Frame15", kCylinderRows, 480, kRowOn, kCylinderExitCaption, kPressStart});
     connect(cylinders, &unitlink::CylinderPanel::startPressed, this, [this] { runCylinderTest(); });
     connect(cylinders, &unitlink::CylinderPanel::exitPressed, this,
             [this] { exitCylinderPanel(); });
@@ -97,7 +98,7 @@ void DfiActuators::buildCylinderPanel() {
 // Actuator panel
 
 void DfiActuators::open() {
-    ++run_; // whatever was left running on these panels ends
+    runs_.end(); // whatever was left running on these panels ends
     cylinders->panel->hide();
     testRunPanel->hide();
     testNameLabel->setText(text(kChooseTest));
@@ -107,7 +108,7 @@ void DfiActuators::open() {
     enableSelectionButtons(true);
     exitButton->setEnabled(true);
     okButton->setEnabled(false);
-    screen_->openPanel(actuatorPanel, exitButton, true);
+    host_.openPanel(actuatorPanel, exitButton, true);
 }
 
 void DfiActuators::select(int index) {
@@ -142,12 +143,8 @@ void DfiActuators::confirm() {
         runTimedTest();
 }
 
-bool DfiActuators::runWait(int limit, int run) {
-    return screen_->BusyWait(limit, [this, run] { return run == run_; });
-}
-
 void DfiActuators::runTimedTest() {
-    const int run = ++run_;
+    const unitlink::PanelRuns::Wait wait = runs_.begin();
     runLabel->clear();
     firstTextLabel->clear();
     testRunPanel->show();
@@ -156,8 +153,7 @@ void DfiActuators::runTimedTest() {
     okButton->setEnabled(false);
     exitButton->setEnabled(false);
 
-    if (!unitlink::runTimedBar(runLabel, kLeft,
-                               [this, run](int limit) { return runWait(limit, run); }))
+    if (!unitlink::runTimedBar(runLabel, kLeft, wait))
         return;
     runLabel->setAlignment(kCentred);
     runLabel->setText(ERRORS32::MsgEndProcess);
@@ -167,7 +163,7 @@ void DfiActuators::runTimedTest() {
 }
 
 void DfiActuators::cancel() {
-    ++run_; // a run still going ends at its next wait
+    runs_.end(); // a run still going ends at its next wait
     runLabel->setAlignment(kLeft);
     runLabel->clear();
     testRunPanel->hide();
@@ -189,10 +185,10 @@ void DfiActuators::backToChooseTest() {
 }
 
 void DfiActuators::exitActuatorPanel() {
-    screen_->EnableButtonBar();
+    host_.EnableButtonBar();
     actuatorPanel->hide();
     cylinders->resultLabel->clear();
-    screen_->focusExit();
+    host_.focusExit();
 }
 
 void DfiActuators::enableSelectionButtons(bool enabled) {
@@ -223,12 +219,12 @@ void DfiActuators::openCylinderPanel() {
 }
 
 void DfiActuators::runCylinderTest() {
-    const int run = ++run_;
-    cylinders->run([this, run](int limit) { return runWait(limit, run); });
+    const unitlink::PanelRuns::Wait wait = runs_.begin();
+    cylinders->run(wait);
 }
 
 void DfiActuators::exitCylinderPanel() {
-    ++run_; // a run still going ends at its next wait
+    runs_.end(); // a run still going ends at its next wait
     okButton->setEnabled(false);
     for (auto *toggle : std::as_const(cylinders->toggles))
         toggle->setText(text(kRowOn));

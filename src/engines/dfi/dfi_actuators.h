@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/panel_runs.h"
+
 #include <QList>
 #include <QObject>
 
@@ -10,7 +12,6 @@ class Label;
 } // namespace ui
 namespace unitlink {
 class CylinderPanel;
-class EngineScreen;
 } // namespace unitlink
 
 // The actuator tests of the Mercury DFI screen: the actuator panel with its
@@ -20,7 +21,7 @@ class EngineScreen;
 class DfiActuators : public QObject {
     Q_OBJECT
 public:
-    explicit DfiActuators(unitlink::EngineScreen *screen);
+    explicit DfiActuators(unitlink::ScreenHost &host);
 
     // Actuators: the panel with no test chosen, the ButtonBar disabled.
     void open();
@@ -40,18 +41,13 @@ private:
     void backToChooseTest();
     void enableSelectionButtons(bool enabled);
     ui::CommandButton *selectionButtonOf(qint16 test) const;
-    // Counted wait of a run: false, at once, when the screen is unloaded or
-    // the run is called off meanwhile.
-    bool runWait(int limit, int run);
 
     void openCylinderPanel();
     void runCylinderTest();
     void exitCylinderPanel();
 
-    unitlink::EngineScreen *screen_;
-    // Numbers the runs: a new run, Cancel, the CylinderPanel's Exit or a new
-    // opening end the run in progress.
-    int run_ = 0;
+    unitlink::ScreenHost &host_;
+    unitlink::PanelRuns runs_;
 
 public:
     QGroupBox *actuatorPanel;

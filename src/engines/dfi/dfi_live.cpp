@@ -1,25 +1,17 @@
 #include "engines/dfi/dfi_live.h"
 
 #include "engines/dfi/dfi_live_tables.h"
-#include "link/engine_screen.h"
 #include "ui/controls.h"
 #include "ui/grid.h"
-
-using unitlink::EngineScreen;
 
 namespace {
 // Passes of the counted wait after each tick of the display.
 constexpr int kTickWait = 600;
 } // namespace
 
-DfiLivePanel::DfiLivePanel(EngineScreen *screen)
-    : LiveGridPanel(screen, QString::fromUtf8(dfi::kLiveCaption),
-                    QString::fromUtf8(dfi::kLiveStartCaption)) {
-    connect(startButton, &QPushButton::clicked, this, [this] { run(); });
-    connect(exitButton, &QPushButton::clicked, this, [this] { stopOrClose(); });
-
-    endRunOnOtherFunctions();
-}
+DfiLivePanel::DfiLivePanel(unitlink::ScreenHost &host)
+    : LiveGridPanel(host, QString::fromUtf8(dfi::kLiveCaption),
+                    QString::fromUtf8(dfi::kLiveStartCaption)) {}
 
 void DfiLivePanel::open() {
     using namespace dfi;
@@ -28,7 +20,7 @@ void DfiLivePanel::open() {
     writeNames(kLiveRightBlock, kRightBlockColumn);
     stepLabel->clear();
     // The ButtonBar stays enabled and the focus stays where it is.
-    screen_->openPanel(this, nullptr, false);
+    host_.openPanel(this, nullptr, false);
 }
 
 void DfiLivePanel::writeValues(int tick, bool leftBlock) {
@@ -45,7 +37,7 @@ void DfiLivePanel::writeValues(int tick, bool leftBlock) {
 }
 
 void DfiLivePanel::run() {
-    screen_->runLiveCycles(stepLabel, dfi::kLiveTicks, kTickWait, [this](int tick) {
+    runCycles(stepLabel, dfi::kLiveTicks, kTickWait, [this](int tick) {
         writeValues(tick, true);
         stepLabel->setText(stepLabel->text() + QLatin1Char('I'));
         writeValues(tick, false);

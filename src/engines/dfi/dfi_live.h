@@ -10,12 +10,12 @@
 class DfiLivePanel : public unitlink::LiveGridPanel {
     Q_OBJECT
 public:
-    explicit DfiLivePanel(unitlink::EngineScreen *screen);
+    explicit DfiLivePanel(unitlink::ScreenHost &host);
 
     // Live Data: names and units in the grid, an empty run bar, the panel shown.
     void open();
 
 private:
-    void run();
+    void run() override;
     void writeValues(int tick, bool leftBlock);
 };

@@ -82,8 +82,8 @@ DfiScreen::DfiScreen() : EngineScreen(dfiSetup()) {
     buildHistoricPanel();
     buildHelpPanel();
     buildVehiclePanel();
-    livePanel = new DfiLivePanel(this);
-    actuators = new DfiActuators(this);
+    livePanel = new DfiLivePanel(*this);
+    actuators = new DfiActuators(*this);
 
     connect(diagnosisButton, &QPushButton::clicked, this, [this] { diagnose(); });
     connect(eraseFaultsButton, &QPushButton::clicked, this, [this] { eraseFaults(); });
@@ -102,7 +102,7 @@ DfiScreen::DfiScreen() : EngineScreen(dfiSetup()) {
 }
 
 void DfiScreen::buildInfoPanels() {
-    const QRect area = kPanelArea;
+    const QRect area = unitlink::kPanelArea;
     infoChoicePanel = ui::frame(QStringLiteral("Frame13"), text(kInfoCaption), this);
     ui::place(infoChoicePanel, area);
     for (int i = 0; i < int(infoOptions.size()); ++i) {
@@ -151,7 +151,7 @@ void DfiScreen::buildInfoPanels() {
 void DfiScreen::buildHistoricPanel() {
     // The counters' grid is wider than the function-panel area; the panel
     // keeps the ButtonBar disabled, so it may lie over the ButtonBar too.
-    const QRect area = kWidePanelArea;
+    const QRect area = unitlink::kWidePanelArea;
     historicPanel = ui::frame(QStringLiteral("Frame12"), text(kHistoricCaption), this);
     ui::place(historicPanel, area);
     historicGrid = new ui::Grid(historicPanel);
@@ -167,7 +167,7 @@ void DfiScreen::buildHistoricPanel() {
 
 void DfiScreen::buildHelpPanel() {
     helpPanel = ui::frame(QStringLiteral("Frame8"), ERRORS32::CapHelp, this);
-    ui::place(helpPanel, kPanelArea);
+    ui::place(helpPanel, unitlink::kPanelArea);
     helpLabel = ui::label(QStringLiteral("Label29"), ERRORS32::MsgSupplyVoltageHelp, helpPanel);
     helpLabel->setWordWrap(true);
     helpLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -185,7 +185,7 @@ void DfiScreen::buildHelpPanel() {
 
 void DfiScreen::buildVehiclePanel() {
     vehiclePanel = ui::frame(QStringLiteral("Frame4"), ERRORS32::CapVehicleData, this);
-    ui::place(vehiclePanel, kPanelArea);
+    ui::place(vehiclePanel, unitlink::kPanelArea);
     const QString labelNames[4] = {QStringLiteral("Label2"), QStringLiteral("Label3"),
                                    QStringLiteral("Label4"), QStringLiteral("Label12")};
     const QString captions[4] = {text(kVehicleModelLabel), ERRORS32::CapPlates, ERRORS32::CapOwner,

@@ -1,7 +1,6 @@
 #include "engines/ficht/ficht_actuators.h"
 
 #include "app/errors32.h"
-#include "engines/ficht/ficht_screen.h"
 #include "engines/ficht/ficht_tables.h"
 
 using namespace ficht;
@@ -10,9 +9,8 @@ namespace {
 constexpr int kTestWait = 19000;
 } // namespace
 
-FichtActuators::FichtActuators(FichtScreen *screen)
-    : ActivationPanel(screen, {kTestSteps, kTestWait, SecondTest::TakesOver}) {
-    setObjectName(QStringLiteral("FichtActuators"));
+FichtActuators::FichtActuators(unitlink::ScreenHost &host)
+    : ActivationPanel(host, {kTestSteps, kTestWait, SecondTest::TakesOver}) {
     fuelPumpHeader = addHeader("Label55", ERRORS32::CapFuelPump, 840);
     fuelPumpButton = addButton("Command17", ERRORS32::CapFuelPump, kLeft, 1140);
     coilHeader = addHeader("Label16", ERRORS32::CapIgnitionCoil, 1800);

@@ -2,8 +2,6 @@
 
 #include "link/activation_panel.h"
 
-class FichtScreen;
-
 // The Actuators panel of the Evinrude Ficht screen: the fuel pump, six
 // ignition coils and six fuel injectors, each test a long bar in the result
 // line followed by what was activated. A test pressed during another takes
@@ -11,7 +9,7 @@ class FichtScreen;
 class FichtActuators : public unitlink::ActivationPanel {
     Q_OBJECT
 public:
-    explicit FichtActuators(FichtScreen *screen);
+    explicit FichtActuators(unitlink::ScreenHost &host);
 
     QLabel *fuelPumpHeader;
     ui::CommandButton *fuelPumpButton;

@@ -1,7 +1,6 @@
 #include "engines/ficht/ficht_live.h"
 
 #include "app/errors32.h"
-#include "engines/ficht/ficht_screen.h"
 #include "engines/ficht/ficht_tables.h"
 #include "link/number_text.h"
 #include "ui/controls.h"
@@ -9,7 +8,6 @@
 #include "ui/twips.h"
 
 using namespace ficht;
-using unitlink::EngineScreen;
 
 namespace {
 
@@ -25,20 +23,19 @@ constexpr int kCaptionLeft = 240;
 
 } // namespace
 
-FichtLivePanel::FichtLivePanel(FichtScreen *screen) : LabelLivePanel(screen) {
-    setObjectName(QStringLiteral("FichtLivePanel"));
+FichtLivePanel::FichtLivePanel(unitlink::ScreenHost &host) : LabelLivePanel(host) {
 
     int captions = 0;
     auto caption = [this, &captions](const char *text, int left, int top, int width) {
         auto *label = ui::label(ui::indexedName(QStringLiteral("Label40"), captions++),
-                                QString::fromUtf8(text), panel);
+                                QString::fromUtf8(text), this);
         ui::place(label, left, top, width, kRowHeight);
         return label;
     };
     auto value = [this](const char *start, const QLabel *rowCaption, const char *column, int left,
                         int top, int width) {
         auto *label = ui::label(ui::indexedName(QStringLiteral("Label41"), int(values.size())),
-                                QString(), panel);
+                                QString(), this);
         label->setNameLabel(rowCaption, QString::fromUtf8(column));
         ui::place(label, left, top, width, kRowHeight);
         values << label;
@@ -80,7 +77,7 @@ FichtLivePanel::FichtLivePanel(FichtScreen *screen) : LabelLivePanel(screen) {
 }
 
 void FichtLivePanel::open() {
-    screen_->openPanel(panel, exitButton);
+    host_.openPanel(this, exitButton);
 }
 
 void FichtLivePanel::run() {
@@ -88,14 +85,13 @@ void FichtLivePanel::run() {
         values[i]->setText(QString::fromUtf8(startTexts_[i]));
     runBar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     runBar->clear();
-    const int closing = closings_;
-    const bool loaded = screen_->runLiveCycles(runBar, kLiveSteps, kStepWait, [this](int step) {
+    const bool stopped = runCycles(runBar, kLiveSteps, kStepWait, [this](int step) {
         baroPressure->setText(unitlink::shortestNumberText(readingAt(kBaroPressure, step)));
         alternatorVolts->setText(unitlink::shortestNumberText(readingAt(kAlternatorVolts, step)));
         ecuVolts->setText(unitlink::shortestNumberText(readingAt(kEcuVolts, step)));
         runBar->setText(runBar->text() + QLatin1Char('I'));
     });
-    if (!loaded || closing != closings_)
+    if (!stopped)
         return;
     runBar->clear();
     runBar->setAlignment(Qt::AlignCenter);

@@ -3,6 +3,7 @@
 #include "app/errors32.h"
 #include "engines/ficht/ficht_actuators.h"
 #include "engines/ficht/ficht_live.h"
+#include "engines/ficht/ficht_operating_info.h"
 #include "engines/ficht/ficht_service.h"
 #include "link/bar_orders.h"
 #include "ui/controls.h"
@@ -23,6 +24,7 @@ unitlink::ScreenSetup fichtSetup() {
     setup.barOrder = unitlink::kFullBarWithService;
     // No message on this screen follows a disabled ButtonBar.
     setup.messageExitEnablesBar = false;
+    setup.faultsAfterConnect = 1;
     return setup;
 }
 
@@ -64,13 +66,16 @@ FichtScreen::FichtScreen() : EngineScreen(fichtSetup()) {
     identificationList->hide();
     buildIdentificationFields();
 
-    service = new FichtService(this);
-    operatingInfo = new FichtOperatingInfo(this);
-    livePanel = new FichtLivePanel(this);
-    actuators = new FichtActuators(this);
+    service = new FichtService(*this);
+    operatingInfo = new FichtOperatingInfo(*this);
+    livePanel = new FichtLivePanel(*this);
+    actuators = new FichtActuators(*this);
 
     connect(diagnosisButton, &QPushButton::clicked, this, [this] { diagnose(); });
-    connect(seventhButton, &QPushButton::clicked, service, [this] { service->open(); });
+    connect(seventhButton, &QPushButton::clicked, service,
+            [this] { service->open(hoursValue()->text()); });
+    connect(service, &FichtService::hoursChanged, this,
+            [this](const QString &hours) { hoursValue()->setText(hours); });
     connect(engineInfoButton, &QPushButton::clicked, operatingInfo,
             [this] { operatingInfo->open(); });
     connect(liveDataButton, &QPushButton::clicked, livePanel, [this] { livePanel->open(); });
@@ -106,27 +111,14 @@ void FichtScreen::buildIdentificationFields() {
     }
 }
 
-void FichtScreen::connectToUnit() {
-    const auto run = beginExchange(unitlink::Run::Connect);
+void FichtScreen::clearForConnect() {
     identificationPanel->setTitle(ERRORS32::CapVehicleData);
     resultList->clear();
-    ActiveFaultCount = 0;
-    ui::setHourglass();
-    if (!ShowProgress())
-        return;
-    // A Connect pressed during this one has already done the whole sequence.
-    if (!isCurrentRun(run))
-        return;
-    ActiveFaultCount = 1;
-    // A panel opened meanwhile keeps the ButtonBar until it closes.
-    const bool enable = !barHeldByPanel();
-    for (auto *button : {actuatorsButton, liveDataButton})
-        button->setEnabled(enable || button->isEnabled());
+}
+
+void FichtScreen::showIdentification() {
     for (int i = 0; i < int(kIdentificationFields.size()); ++i)
         identificationValues[i]->setText(QString::fromUtf8(kIdentificationFields[i].value));
-    for (auto *button : {diagnosisButton, engineInfoButton, seventhButton, eraseFaultsButton})
-        button->setEnabled(enable || button->isEnabled());
-    endExchange();
 }
 
 void FichtScreen::diagnose() {

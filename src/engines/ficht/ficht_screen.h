@@ -37,11 +37,11 @@ public:
     FichtActuators *actuators;
 
 protected:
-    void connectToUnit() override;
+    void clearForConnect() override;
+    void showIdentification() override;
 
 private:
     void buildIdentificationFields();
     void diagnose();
     void eraseFaults();
-
 };

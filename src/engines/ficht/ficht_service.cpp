@@ -1,8 +1,8 @@
 #include "engines/ficht/ficht_service.h"
 
 #include "app/errors32.h"
-#include "engines/ficht/ficht_screen.h"
 #include "engines/ficht/ficht_tables.h"
+#include "link/screen_areas.h"
 #include "ui/controls.h"
 #include "ui/pointer.h"
 #include "ui/twips.h"
@@ -10,7 +10,6 @@
 #include <QScopeGuard>
 
 using namespace ficht;
-using unitlink::EngineScreen;
 
 namespace {
 
@@ -33,10 +32,12 @@ QString serviceText(const ServiceText &text) {
 
 } // namespace
 
-FichtService::FichtService(FichtScreen *screen) : QObject(screen), screen_(screen) {
+FichtService::FichtService(unitlink::ScreenHost &host)
+    : QObject(host.panelParent()), host_(host), runs_(host) {
     setObjectName(QStringLiteral("FichtService"));
-    panel = ui::frame(QStringLiteral("Frame10"), QString::fromUtf8(kServiceCaption), screen);
-    ui::place(panel, EngineScreen::kWidePanelArea);
+    panel = ui::frame(QStringLiteral("Frame10"), QString::fromUtf8(kServiceCaption),
+                      host.panelParent());
+    ui::place(panel, unitlink::kWidePanelArea);
 
     firstMessage = ui::label(QStringLiteral("Label66"), QString(), panel);
     secondMessage = ui::label(QStringLiteral("Label68"), QString(), panel);
@@ -89,16 +90,16 @@ FichtService::FichtService(FichtScreen *screen) : QObject(screen), screen_(scree
     connect(exitButton, &QPushButton::clicked, this, [this] { exitPanel(); });
 }
 
-void FichtService::open() {
+void FichtService::open(const QString &currentHours) {
     firstMessage->clear();
     secondMessage->clear();
-    actualBox->setText(screen_->hoursValue()->text());
+    actualBox->setText(currentHours);
     replaceEcuButton->setText(serviceText(kReplaceEcuCaption));
-    screen_->openPanel(panel, exitButton);
+    host_.openPanel(panel, exitButton);
 }
 
 bool FichtService::serviceBar() {
-    const int run = ++run_;
+    const unitlink::PanelRuns::Wait wait = runs_.begin();
     ++runningBars_;
     const auto done = qScopeGuard([this] { --runningBars_; });
     ui::setHourglass();
@@ -106,7 +107,7 @@ bool FichtService::serviceBar() {
     statusLine->setText(QStringLiteral(" "));
     for (int step = 0; step < kServiceBarSteps; ++step) {
         statusLine->setText(statusLine->text() + QLatin1Char('I'));
-        if (!screen_->BusyWait(kServiceBarWait, [this, run] { return run == run_; }))
+        if (!wait(kServiceBarWait))
             return false;
     }
     return true;
@@ -163,7 +164,7 @@ void FichtService::enterNewHours() {
     // Taken as typed: the hours are shown, never computed with.
     const QString hours = newBox->text();
     actualBox->setText(hours);
-    screen_->hoursValue()->setText(hours);
+    emit hoursChanged(hours);
     statusLine->setAlignment(kCentred);
     statusLine->setText(ERRORS32::CapTotalHours + QLatin1Char(' ') + hours);
     ui::focusIfReachable(exitButton);
@@ -173,72 +174,11 @@ void FichtService::exitPanel() {
     // A bar still running ends here, before the panel goes.
     if (runningBars_ > 0)
         ui::setArrow();
-    ++run_;
+    runs_.end();
     actualBox->clear();
     newBox->clear();
     statusLine->clear();
     saveDataButton->setEnabled(false);
     readDataButton->setEnabled(true);
-    screen_->closePanel(panel);
-}
-
-// ---- Engine Operating Info -------------------------------------------------
-
-FichtOperatingInfo::FichtOperatingInfo(FichtScreen *screen) : QObject(screen), screen_(screen) {
-    setObjectName(QStringLiteral("FichtOperatingInfo"));
-    panel = ui::frame(QStringLiteral("Frame9"), QString::fromUtf8(kOperatingInfoCaption), screen);
-    ui::place(panel, EngineScreen::kWidePanelArea);
-
-    constexpr int kTop = 360;
-    constexpr int kPitch = 330;
-    constexpr int kHeight = 285;
-    auto column = [this](const QString &captionName, const QString &valueName, int left,
-                         int captionWidth, int valueWidth, int firstRow, const auto &rows,
-                         auto &values) {
-        for (int i = 0; i < int(rows.size()); ++i) {
-            const int top = kTop + (firstRow + i) * kPitch;
-            const QString caption =
-                rows[i].caption ? QString::fromUtf8(rows[i].caption) : ERRORS32::CapThrottleVolt;
-            auto *captionLabel = ui::label(ui::indexedName(captionName, i), caption, panel);
-            ui::place(captionLabel, left, top, captionWidth, kHeight);
-            auto *value = ui::label(ui::indexedName(valueName, i), QString(), panel);
-            value->setNameLabel(captionLabel);
-            ui::place(value, left + captionWidth, top, valueWidth, kHeight);
-            values[i] = value;
-        }
-    };
-    column(QStringLiteral("Label70"), QStringLiteral("Label71"), 240, 1680, 720, 0, kSpeedBands,
-           bandValues);
-    auto *heading =
-        ui::label(QStringLiteral("Label76"), QString::fromUtf8(kInjectorHeading), panel);
-    ui::place(heading, 2880, kTop, 2400, kHeight);
-    column(QStringLiteral("Label72"), QStringLiteral("Label73"), 2880, 480, 1920, 1,
-           kInjectorSerials, injectorValues);
-    column(QStringLiteral("Label74"), QStringLiteral("Label75"), 5520, 2400, 1200, 0, kSnapshot,
-           snapshotValues);
-
-    exitButton = new ui::CommandButton(QStringLiteral("Command21"), ERRORS32::CapExit, panel);
-    ui::place(exitButton, 8400, 4320, 1440, 420);
-    panel->hide();
-
-    connect(exitButton, &QPushButton::clicked, this, [this] { exitPanel(); });
-}
-
-void FichtOperatingInfo::open() {
-    screen_->DisableButtonBar();
-    screen_->resultList->clear();
-    for (int i = 0; i < int(kSpeedBands.size()); ++i)
-        bandValues[i]->setText(QString::fromUtf8(kSpeedBands[i].value));
-    for (int i = 0; i < int(kInjectorSerials.size()); ++i)
-        injectorValues[i]->setText(QString::fromUtf8(kInjectorSerials[i].value));
-    // Every row of the snapshot gets its value, the ninth included.
-    for (int i = 0; i < int(kSnapshot.size()); ++i)
-        snapshotValues[i]->setText(QString::fromUtf8(kSnapshot[i].value));
-    screen_->openPanel(panel, exitButton);
-}
-
-void FichtOperatingInfo::exitPanel() {
-    for (QLabel *value : bandValues)
-        value->clear();
-    screen_->closePanel(panel);
+    host_.closePanel(panel);
 }

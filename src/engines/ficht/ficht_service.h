@@ -1,10 +1,9 @@
 #pragma once
 
+#include "link/panel_runs.h"
+
 #include <QObject>
 
-#include <array>
-
-class FichtScreen;
 class QGroupBox;
 class QLabel;
 namespace ui {
@@ -20,10 +19,10 @@ class TextBox;
 class FichtService : public QObject {
     Q_OBJECT
 public:
-    explicit FichtService(FichtScreen *screen);
+    explicit FichtService(unitlink::ScreenHost &host);
 
-    // Service: empty messages, the current hours in the Actual box.
-    void open();
+    // Service: empty messages, the engine's `currentHours` in the Actual box.
+    void open(const QString &currentHours);
 
     QGroupBox *panel;
     ui::Label *firstMessage;
@@ -37,6 +36,10 @@ public:
     ui::Label *statusLine;
     ui::CommandButton *exitButton;
 
+signals:
+    // New total hours were written to the unit.
+    void hoursChanged(const QString &hours);
+
 private:
     void replaceEcu();
     void readData();
@@ -48,29 +51,8 @@ private:
     // panel closed, another bar started, or the screen was unloaded.
     bool serviceBar();
 
-    FichtScreen *screen_;
-    // Numbers the bars: a new bar or the panel's Exit ends the one running.
-    int run_ = 0;
+    unitlink::ScreenHost &host_;
+    // A new bar or the panel's Exit ends the one running.
+    unitlink::PanelRuns runs_;
     int runningBars_ = 0;
-};
-
-// The Engine Operating Info panel: hours per engine-speed band, injector
-// serial numbers and a sensor snapshot, written each time it opens.
-class FichtOperatingInfo : public QObject {
-    Q_OBJECT
-public:
-    explicit FichtOperatingInfo(FichtScreen *screen);
-
-    void open();
-
-    QGroupBox *panel;
-    std::array<QLabel *, 10> bandValues{};
-    std::array<QLabel *, 6> injectorValues{};
-    std::array<QLabel *, 9> snapshotValues{};
-    ui::CommandButton *exitButton;
-
-private:
-    void exitPanel();
-
-    FichtScreen *screen_;
 };

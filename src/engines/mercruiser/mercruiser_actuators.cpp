@@ -2,7 +2,7 @@
 
 #include "app/errors32.h"
 #include "link/cylinder_panel.h"
-#include "link/engine_screen.h"
+#include "link/screen_areas.h"
 #include "link/timed_bar.h"
 #include "ui/controls.h"
 #include "ui/picture.h"
@@ -18,7 +18,6 @@
 #include <functional>
 
 using namespace mercruiser;
-using unitlink::EngineScreen;
 
 namespace {
 
@@ -89,7 +88,8 @@ QPixmap arrowPicture(bool up) {
 
 } // namespace
 
-MercruiserActuators::MercruiserActuators(EngineScreen *screen) : QObject(screen), screen_(screen) {
+MercruiserActuators::MercruiserActuators(unitlink::ScreenHost &host)
+    : QObject(host.panelParent()), host_(host), runs_(host) {
     setObjectName(QStringLiteral("MercruiserActuators"));
     currentLocationText_ = unitlink::bilingual(kCurrentLocation);
     availableLocationsText_ = unitlink::bilingual(kAvailableLocations);
@@ -110,8 +110,9 @@ MercruiserActuators::MercruiserActuators(EngineScreen *screen) : QObject(screen)
 void MercruiserActuators::buildActuatorPanel() {
     // The test texts are long: the panel takes the screen's width, over the
     // ButtonBar it keeps disabled.
-    const QRect area = EngineScreen::kWidePanelArea;
-    actuatorPanel_ = ui::frame(QStringLiteral("Frame5"), ERRORS32::CapActuators, screen_);
+    const QRect area = unitlink::kWidePanelArea;
+    actuatorPanel_ =
+        ui::frame(QStringLiteral("Frame5"), ERRORS32::CapActuators, host_.panelParent());
     ui::place(actuatorPanel_, area);
 
     for (int i = 0; i < int(kTestButtons.size()); ++i) {
@@ -161,7 +162,7 @@ void MercruiserActuators::buildActuatorPanel() {
 
 void MercruiserActuators::buildCylinderPanel() {
     cylinders_ = new unitlink::CylinderPanel(
-        screen_, {"Frame20", kCylinderRows, 420, kRowOff, kExitCaption, kPressStart});
+        host_, {"Frame20", kCylinderRows, 420, kRowOff, kExitCaption, kPressStart});
     connect(cylinders_, &unitlink::CylinderPanel::startPressed, this,
             [this] { runCylinderTest(); });
     connect(cylinders_, &unitlink::CylinderPanel::exitPressed, this,
@@ -169,8 +170,9 @@ void MercruiserActuators::buildCylinderPanel() {
 }
 
 void MercruiserActuators::buildIdleAirPanel() {
-    const QRect area = EngineScreen::kPanelArea;
-    idleAirPanel_ = ui::frame(QStringLiteral("Frame22"), text(kIdleAirCaption), screen_);
+    const QRect area = unitlink::kPanelArea;
+    idleAirPanel_ =
+        ui::frame(QStringLiteral("Frame22"), text(kIdleAirCaption), host_.panelParent());
     ui::place(idleAirPanel_, area);
     auto *position = ui::label(QStringLiteral("Label31"), text(kIdleAirPosition), idleAirPanel_);
     position->setAlignment(kCentred);
@@ -214,8 +216,9 @@ void MercruiserActuators::buildIdleAirPanel() {
 }
 
 void MercruiserActuators::buildTachometerPanel() {
-    const QRect area = EngineScreen::kPanelArea;
-    tachometerPanel_ = ui::frame(QStringLiteral("Frame23"), text(kTachometerCaption), screen_);
+    const QRect area = unitlink::kPanelArea;
+    tachometerPanel_ =
+        ui::frame(QStringLiteral("Frame23"), text(kTachometerCaption), host_.panelParent());
     ui::place(tachometerPanel_, area);
     auto *slider = new TachometerSlider(Qt::Horizontal, tachometerPanel_);
     slider->setObjectName(QStringLiteral("Slider1"));
@@ -250,8 +253,9 @@ void MercruiserActuators::buildTachometerPanel() {
 }
 
 void MercruiserActuators::buildLocationPanel() {
-    const QRect area = EngineScreen::kPanelArea;
-    locationPanel_ = ui::frame(QStringLiteral("Frame24"), text(kLocationCaption), screen_);
+    const QRect area = unitlink::kPanelArea;
+    locationPanel_ =
+        ui::frame(QStringLiteral("Frame24"), text(kLocationCaption), host_.panelParent());
     ui::place(locationPanel_, area);
     locationCaptionLabel_ = ui::label(QStringLiteral("Label34"), QString(), locationPanel_);
     ui::place(locationCaptionLabel_, 240, 360, 4650, 285);
@@ -293,8 +297,8 @@ void MercruiserActuators::buildLocationPanel() {
 void MercruiserActuators::open() {
     // Another function is starting: a running live display ends, and so
     // does a test left running on these panels.
-    screen_->stopLiveRun();
-    ++run_;
+    host_.liveRun().requestStop();
+    runs_.end();
     cylinders_->panel->hide();
     performingPanel_->hide();
     titleLabel_->setText(text(kChooseTest));
@@ -307,7 +311,7 @@ void MercruiserActuators::open() {
     exitButton_->setEnabled(true);
     startButton_->setEnabled(false);
     startButton_->setText(text(kOkCaption));
-    screen_->openPanel(actuatorPanel_, exitButton_, true);
+    host_.openPanel(actuatorPanel_, exitButton_, true);
 }
 
 void MercruiserActuators::chooseTest(int index) {
@@ -353,12 +357,8 @@ void MercruiserActuators::start() {
     }
 }
 
-bool MercruiserActuators::runWait(int limit, int run) {
-    return screen_->BusyWait(limit, [this, run] { return run == run_; });
-}
-
 void MercruiserActuators::runTimedTest() {
-    const int run = ++run_;
+    const unitlink::PanelRuns::Wait wait = runs_.begin();
     progressLabel_->clear();
     instructionLabel_->clear();
     performingPanel_->show();
@@ -367,8 +367,7 @@ void MercruiserActuators::runTimedTest() {
     startButton_->setEnabled(false);
     exitButton_->setEnabled(false);
 
-    if (!unitlink::runTimedBar(progressLabel_, kLeft,
-                               [this, run](int limit) { return runWait(limit, run); }))
+    if (!unitlink::runTimedBar(progressLabel_, kLeft, wait))
         return;
     progressLabel_->setAlignment(kCentred);
     progressLabel_->setText(ERRORS32::MsgEndProcess);
@@ -378,7 +377,7 @@ void MercruiserActuators::runTimedTest() {
 }
 
 void MercruiserActuators::cancel() {
-    ++run_; // a test still running ends at its next wait
+    runs_.end(); // a test still running ends at its next wait
     progressLabel_->setAlignment(kLeft);
     progressLabel_->clear();
     performingPanel_->hide();
@@ -399,10 +398,10 @@ void MercruiserActuators::backToChooseTest() {
 }
 
 void MercruiserActuators::exitActuatorPanel() {
-    screen_->EnableButtonBar();
+    host_.EnableButtonBar();
     actuatorPanel_->hide();
     cylinders_->resultLabel->clear();
-    screen_->focusExit();
+    host_.focusExit();
 }
 
 void MercruiserActuators::enableTestButtons(bool enabled) {
@@ -429,12 +428,12 @@ void MercruiserActuators::openCylinderPanel() {
 }
 
 void MercruiserActuators::runCylinderTest() {
-    const int run = ++run_;
-    cylinders_->run([this, run](int limit) { return runWait(limit, run); });
+    const unitlink::PanelRuns::Wait wait = runs_.begin();
+    cylinders_->run(wait);
 }
 
 void MercruiserActuators::exitCylinderPanel() {
-    ++run_; // a test still running ends at its next wait
+    runs_.end(); // a test still running ends at its next wait
     actuatorPanel_->show();
     actuatorPanel_->raise();
     // The panel opens next time with no row chosen.
@@ -449,7 +448,7 @@ void MercruiserActuators::openIdleAirPanel() {
     positiveLabel_->setText(text(kIdleAirZero));
     negativeLabel_->setText(text(kIdleAirZero));
     idleAirStep_ = 0;
-    screen_->LiveRunState = EngineScreen::kIdle;
+    host_.liveRun().reset();
     idleAirPanel_->show();
     idleAirPanel_->raise();
     actuatorPanel_->hide();
@@ -487,12 +486,12 @@ void MercruiserActuators::idleAirDown() {
 }
 
 void MercruiserActuators::exitIdleAirPanel() {
-    screen_->EnableButtonBar();
+    host_.EnableButtonBar();
     actuatorPanel_->hide();
     idleAirPanel_->hide();
     cylinders_->resultLabel->clear();
-    screen_->focusExit();
-    screen_->LiveRunState = EngineScreen::kIdle;
+    host_.focusExit();
+    host_.liveRun().reset();
 }
 
 // ---------------------------------------------------------------------------
@@ -501,7 +500,7 @@ void MercruiserActuators::exitIdleAirPanel() {
 void MercruiserActuators::openTachometerPanel() {
     plusButton_->setEnabled(true);
     minusButton_->setEnabled(true);
-    screen_->LiveRunState = EngineScreen::kIdle;
+    host_.liveRun().reset();
     tachometerPanel_->show();
     tachometerPanel_->raise();
     actuatorPanel_->hide();
@@ -532,15 +531,15 @@ void MercruiserActuators::showTachometerValue() {
 }
 
 void MercruiserActuators::exitTachometerPanel() {
-    screen_->EnableButtonBar();
+    host_.EnableButtonBar();
     actuatorPanel_->hide();
     cylinders_->resultLabel->clear();
     warningLabel_->clear();
-    screen_->focusExit();
+    host_.focusExit();
     plusButton_->setEnabled(true);
     minusButton_->setEnabled(true);
     tachometerPanel_->hide();
-    screen_->LiveRunState = EngineScreen::kIdle;
+    host_.liveRun().reset();
 }
 
 // ---------------------------------------------------------------------------
@@ -552,16 +551,16 @@ void MercruiserActuators::openLocationPanel() {
     locationStatusLabel_->clear();
     locationCombo_->clear();
     // An opening started during this one's wait fills the panel instead.
-    const int opening = ++locationOpenings_;
-    if (!screen_->BusyWait(kLocationWait) || opening != locationOpenings_)
+    const unitlink::RunTickets::Ticket opening = locationOpenings_.begin(0);
+    if (!host_.BusyWait(kLocationWait) || !locationOpenings_.isCurrent(opening))
         return;
     locationCombo_->setEditText(unitlink::bilingual(kLocations[0]));
     for (const unitlink::BilingualText &location : kLocations)
         locationCombo_->addItem(unitlink::bilingual(location));
-    screen_->resultList->clear();
+    host_.clearResults();
     locationCaptionLabel_->setText(currentLocationText_);
     actuatorPanel_->hide();
-    screen_->openPanel(locationPanel_, locationExitButton_, false);
+    host_.openPanel(locationPanel_, locationExitButton_, false);
 }
 
 void MercruiserActuators::setLocation() {
@@ -574,10 +573,10 @@ void MercruiserActuators::setLocation() {
 }
 
 void MercruiserActuators::exitLocationPanel() {
-    screen_->EnableButtonBar();
+    host_.EnableButtonBar();
     actuatorPanel_->hide();
     locationPanel_->hide();
     locationWarningLabel_->hide();
     cylinders_->resultLabel->clear();
-    screen_->focusExit();
+    host_.focusExit();
 }

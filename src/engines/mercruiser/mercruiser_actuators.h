@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engines/mercruiser/mercruiser_actuator_tables.h"
+#include "link/panel_runs.h"
 
 #include <QList>
 #include <QObject>
@@ -15,7 +16,6 @@ class Picture;
 } // namespace ui
 namespace unitlink {
 class CylinderPanel;
-class EngineScreen;
 } // namespace unitlink
 
 // The actuator tests of the Mercruiser screen: the ActuatorPanel with its
@@ -26,7 +26,7 @@ class EngineScreen;
 class MercruiserActuators : public QObject {
     Q_OBJECT
 public:
-    explicit MercruiserActuators(unitlink::EngineScreen *screen);
+    explicit MercruiserActuators(unitlink::ScreenHost &host);
 
     // Actuators: the ActuatorPanel with no test chosen, the ButtonBar disabled.
     void open();
@@ -47,9 +47,6 @@ private:
     void enableTestButtons(bool enabled);
     void backToChooseTest();
     ui::CommandButton *buttonOf(mercruiser::TestCode code) const;
-    // Counted wait of a run of a timed or cylinder test: false, at once,
-    // when the screen is unloaded or the run is called off meanwhile.
-    bool runWait(int limit, int run);
 
     // CylinderPanel.
     void openCylinderPanel();
@@ -75,13 +72,13 @@ private:
     void setLocation();
     void exitLocationPanel();
 
-    unitlink::EngineScreen *screen_;
+    unitlink::ScreenHost &host_;
     mercruiser::TestCode testCode_ = mercruiser::kNoTest;
-    // Numbers the runs of the timed and cylinder tests: a new run, Cancel,
-    // the CylinderPanel's Exit or a new opening end the run in progress.
-    int run_ = 0;
+    // The runs of the timed and cylinder tests.
+    unitlink::PanelRuns runs_;
     int idleAirStep_ = 0;
-    int locationOpenings_ = 0;
+    // An opening of the location panel gives way to a newer one.
+    unitlink::RunTickets locationOpenings_;
     // Engine-location texts chosen at load.
     QString currentLocationText_;
     QString availableLocationsText_;

@@ -2,24 +2,17 @@
 
 #include "app/errors32.h"
 #include "engines/mercruiser/mercruiser_live_tables.h"
-#include "link/engine_screen.h"
 #include "ui/controls.h"
 #include "ui/grid.h"
-
-using unitlink::EngineScreen;
 
 namespace {
 // Passes of the counted wait after each step of the display.
 constexpr int kStepWait = 600;
 } // namespace
 
-MercruiserLivePanel::MercruiserLivePanel(EngineScreen *screen)
-    : LiveGridPanel(screen, QStringLiteral("Live Data"), ERRORS32::CapReadData) {
+MercruiserLivePanel::MercruiserLivePanel(unitlink::ScreenHost &host)
+    : LiveGridPanel(host, QStringLiteral("Live Data"), ERRORS32::CapReadData) {
     readButton = startButton;
-    connect(readButton, &QPushButton::clicked, this, [this] { readData(); });
-    connect(exitButton, &QPushButton::clicked, this, [this] { stopOrClose(); });
-
-    endRunOnOtherFunctions();
 }
 
 void MercruiserLivePanel::open() {
@@ -28,7 +21,7 @@ void MercruiserLivePanel::open() {
     writeNames(kLiveLeftBlock, kLeftBlockColumn);
     writeNames(kLiveRightBlock, kRightBlockColumn);
     stepLabel->clear();
-    screen_->openPanel(this, exitButton, false);
+    host_.openPanel(this, exitButton, false);
 }
 
 void MercruiserLivePanel::writeValues(int step, bool leftBlock) {
@@ -43,8 +36,8 @@ void MercruiserLivePanel::writeValues(int step, bool leftBlock) {
         write(kLiveRightBlock, kRightBlockColumn);
 }
 
-void MercruiserLivePanel::readData() {
-    screen_->runLiveCycles(stepLabel, mercruiser::kLiveSteps, kStepWait, [this](int step) {
+void MercruiserLivePanel::run() {
+    runCycles(stepLabel, mercruiser::kLiveSteps, kStepWait, [this](int step) {
         writeValues(step, true);
         stepLabel->setText(stepLabel->text() + QLatin1Char('I'));
         writeValues(step, false);

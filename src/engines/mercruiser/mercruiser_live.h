@@ -9,7 +9,7 @@
 class MercruiserLivePanel : public unitlink::LiveGridPanel {
     Q_OBJECT
 public:
-    explicit MercruiserLivePanel(unitlink::EngineScreen *screen);
+    explicit MercruiserLivePanel(unitlink::ScreenHost &host);
 
     // Live Data: names and units in the grid, an empty step label, the panel
     // shown with the focus on its Exit.
@@ -18,6 +18,6 @@ public:
     ui::CommandButton *readButton;
 
 private:
-    void readData();
+    void run() override;
     void writeValues(int step, bool leftBlock);
 };

@@ -116,8 +116,8 @@ MercruiserScreen::MercruiserScreen() : EngineScreen(mercruiserSetup()) {
     buildInfoPanels();
     buildFaultPanel();
     buildErasePanel();
-    livePanel = new MercruiserLivePanel(this);
-    actuators = new MercruiserActuators(this);
+    livePanel = new MercruiserLivePanel(*this);
+    actuators = new MercruiserActuators(*this);
 
     connect(engineInfoButton, &QPushButton::clicked, this, [this] { openEngineInfo(); });
     connect(diagnosisButton, &QPushButton::clicked, this, [this] { diagnose(); });
@@ -136,7 +136,7 @@ MercruiserScreen::MercruiserScreen() : EngineScreen(mercruiserSetup()) {
 }
 
 void MercruiserScreen::buildInfoPanels() {
-    const QRect area = kPanelArea;
+    const QRect area = unitlink::kPanelArea;
     infoPanel =
         ui::frame(QStringLiteral("Frame13"), ERRORS32::CapEngine + QStringLiteral(" Info"), this);
     ui::place(infoPanel, area);
@@ -176,7 +176,7 @@ void MercruiserScreen::buildInfoPanels() {
 
 void MercruiserScreen::buildFaultPanel() {
     faultPanel = ui::frame(QStringLiteral("Frame16"), QString(), this);
-    ui::place(faultPanel, kPanelArea);
+    ui::place(faultPanel, unitlink::kPanelArea);
     explanationHeading = ui::label(QStringLiteral("Label20"), QString(), faultPanel);
     ui::place(explanationHeading, 240, 300, 4650, 255);
     explanationLabel = ui::label(QStringLiteral("Label21"), QString(), faultPanel);
@@ -205,7 +205,7 @@ void MercruiserScreen::buildFaultPanel() {
 
 void MercruiserScreen::buildErasePanel() {
     erasePanel = ui::frame(QStringLiteral("Frame17"), QString(), this);
-    ui::place(erasePanel, kPanelArea);
+    ui::place(erasePanel, unitlink::kPanelArea);
     for (int i = 0; i < int(eraseOptions.size()); ++i) {
         eraseOptions[i] =
             ui::option(ui::indexedName(QStringLiteral("Option2"), i),
@@ -305,7 +305,7 @@ void MercruiserScreen::readLogInfo() {
 
 void MercruiserScreen::showInfoResult(Reading reading, bool report) {
     if (reading == Reading::Grid) {
-        ui::place(infoResultPanel, kPanelArea);
+        ui::place(infoResultPanel, unitlink::kPanelArea);
         ui::place(rpmGrid, kGridResultGrid);
         ui::place(infoReportButton, kGridResultReport);
         ui::place(infoResultExitButton, kGridResultExit);

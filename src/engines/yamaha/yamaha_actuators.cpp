@@ -1,14 +1,12 @@
 #include "engines/yamaha/yamaha_actuators.h"
 
 #include "app/errors32.h"
-#include "engines/yamaha/yamaha_screen.h"
 #include "engines/yamaha/yamaha_tables.h"
 
 using namespace yamaha;
 
-YamahaActuators::YamahaActuators(YamahaScreen *screen)
-    : ActivationPanel(screen, {kTestSteps, kTestWait, SecondTest::RunsInside}), screen_(screen) {
-    setObjectName(QStringLiteral("YamahaActuators"));
+YamahaActuators::YamahaActuators(unitlink::ScreenHost &host)
+    : ActivationPanel(host, {kTestSteps, kTestWait, SecondTest::RunsInside}) {
     injectorHeader = addHeader("Label11", ERRORS32::CapFuelInjectors, 840);
     injectorButtons = addNumberRow(kInjectorButtonNames, 1140, ERRORS32::CapFuelInjectors);
     coilHeader = addHeader("Label16", ERRORS32::CapIgnitionCoil, 1740);
@@ -24,9 +22,4 @@ YamahaActuators::YamahaActuators(YamahaScreen *screen)
         connectTest(button, coilHeader, false);
     connectTest(steppingMotorButton, nullptr, true);
     connectTest(fuelPumpButton, nullptr, true);
-}
-
-void YamahaActuators::open() {
-    screen_->closeHoursPanel();
-    ActivationPanel::open();
 }

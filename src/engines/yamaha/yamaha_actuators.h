@@ -2,8 +2,6 @@
 
 #include "link/activation_panel.h"
 
-class YamahaScreen;
-
 // The Actuators panel of the Yamaha screen: four injectors, four ignition
 // coils, the stepping motor and the fuel pump, each test a bar in the
 // result line followed by what was activated. A test started during another
@@ -11,10 +9,7 @@ class YamahaScreen;
 class YamahaActuators : public unitlink::ActivationPanel {
     Q_OBJECT
 public:
-    explicit YamahaActuators(YamahaScreen *screen);
-
-    // Actuators: the engine-hours panel closed, this panel shown.
-    void open();
+    explicit YamahaActuators(unitlink::ScreenHost &host);
 
     QLabel *injectorHeader;
     QList<ui::CommandButton *> injectorButtons;
@@ -22,7 +17,4 @@ public:
     QList<ui::CommandButton *> coilButtons;
     ui::CommandButton *steppingMotorButton;
     ui::CommandButton *fuelPumpButton;
-
-private:
-    YamahaScreen *screen_;
 };

@@ -1,13 +1,11 @@
 #include "engines/yamaha/yamaha_live.h"
 
 #include "app/errors32.h"
-#include "engines/yamaha/yamaha_screen.h"
 #include "engines/yamaha/yamaha_tables.h"
 #include "ui/controls.h"
 #include "ui/twips.h"
 
 using namespace yamaha;
-using unitlink::EngineScreen;
 
 namespace {
 
@@ -41,14 +39,13 @@ QString nameOf(const LiveName &name) {
 
 } // namespace
 
-YamahaLivePanel::YamahaLivePanel(YamahaScreen *screen) : LabelLivePanel(screen), yamaha_(screen) {
-    setObjectName(QStringLiteral("YamahaLivePanel"));
+YamahaLivePanel::YamahaLivePanel(unitlink::ScreenHost &host) : LabelLivePanel(host) {
     for (int i = 0; i < int(kLiveNames.size()); ++i) {
         const int top = kTop + i * kPitch;
         names[i] =
-            ui::label(ui::indexedName(QStringLiteral("Label20"), i), nameOf(kLiveNames[i]), panel);
+            ui::label(ui::indexedName(QStringLiteral("Label20"), i), nameOf(kLiveNames[i]), this);
         ui::place(names[i], kNameLeft, top, kNameWidth, kHeight);
-        auto *value = ui::label(ui::indexedName(QStringLiteral("Label21"), i), QString(), panel);
+        auto *value = ui::label(ui::indexedName(QStringLiteral("Label21"), i), QString(), this);
         value->setNameLabel(names[i]);
         ui::place(value, kValueLeft, top, kValueWidth, kHeight);
         values << value;
@@ -57,12 +54,11 @@ YamahaLivePanel::YamahaLivePanel(YamahaScreen *screen) : LabelLivePanel(screen),
 }
 
 void YamahaLivePanel::open() {
-    yamaha_->closeHoursPanel();
-    screen_->openPanel(panel, exitButton);
+    host_.openPanel(this, exitButton);
 }
 
 void YamahaLivePanel::run() {
-    screen_->runLiveCycles(runBar, kLiveTicks, kTickWait, [this](int tick) {
+    runCycles(runBar, kLiveTicks, kTickWait, [this](int tick) {
         for (int i = 0; i < int(kLiveNames.size()); ++i)
             if (kLiveNames[i].value)
                 values[i]->setText(QString::fromUtf8(kLiveNames[i].value));

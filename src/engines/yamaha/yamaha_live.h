@@ -4,15 +4,13 @@
 
 #include <array>
 
-class YamahaScreen;
-
 // The Live Data panel of the Yamaha screen: nine name/value pairs that a
 // run rewrites tick by tick, the intake temperatures changing with the tick,
 // until the panel's Exit stops it; a second Exit closes the panel.
 class YamahaLivePanel : public unitlink::LabelLivePanel {
     Q_OBJECT
 public:
-    explicit YamahaLivePanel(YamahaScreen *screen);
+    explicit YamahaLivePanel(unitlink::ScreenHost &host);
 
     // Live Data: the panel shown, the ButtonBar disabled.
     void open();
@@ -22,6 +20,4 @@ public:
 
 private:
     void run() override;
-
-    YamahaScreen *yamaha_;
 };

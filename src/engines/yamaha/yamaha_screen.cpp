@@ -13,6 +13,8 @@ using namespace yamaha;
 namespace {
 
 constexpr int kShortPause = 2;
+// Connect's checkpoints as the link numbers its steps.
+constexpr int kFirstCheckedConnectStep = 3;
 
 unitlink::ScreenSetup yamahaSetup() {
     unitlink::ScreenSetup setup;
@@ -24,6 +26,9 @@ unitlink::ScreenSetup yamahaSetup() {
     setup.barOrder = unitlink::kYamahaBar;
     // The MessagePanel only hides here; no message follows a disabled ButtonBar.
     setup.messageExitEnablesBar = false;
+    // Faults the simulated unit holds: 0 at load, while Connect runs and
+    // after an erase, 1 after every Connect.
+    setup.faultsAfterConnect = 1;
     return setup;
 }
 
@@ -42,20 +47,24 @@ LoadedWindow *createYamahaScreen() {
 }
 
 YamahaScreen::YamahaScreen() : EngineScreen(yamahaSetup()) {
-    // Faults the simulated unit holds: 0 at load, while Connect runs and
-    // after an erase, 1 after every Connect.
     ActiveFaultCount = 0;
     buildHoursPanel();
     buildUnshownPanels();
-    livePanel = new YamahaLivePanel(this);
-    actuators = new YamahaActuators(this);
+    livePanel = new YamahaLivePanel(*this);
+    actuators = new YamahaActuators(*this);
     identificationPanel->setTitle(unitlink::bilingual(kIdentificationCaption));
 
     connect(engineInfoButton, &QPushButton::clicked, this, [this] { showEngineInfo(); });
     connect(diagnosisButton, &QPushButton::clicked, this, [this] { diagnose(); });
     connect(eraseFaultsButton, &QPushButton::clicked, this, [this] { eraseFaults(); });
-    connect(liveDataButton, &QPushButton::clicked, livePanel, [this] { livePanel->open(); });
-    connect(actuatorsButton, &QPushButton::clicked, actuators, [this] { actuators->open(); });
+    connect(liveDataButton, &QPushButton::clicked, livePanel, [this] {
+        closeHoursPanel();
+        livePanel->open();
+    });
+    connect(actuatorsButton, &QPushButton::clicked, actuators, [this] {
+        closeHoursPanel();
+        actuators->open();
+    });
 
     // Connect is usable from the start; the window shows with the focus on Exit.
     finishLoad();
@@ -63,7 +72,7 @@ YamahaScreen::YamahaScreen() : EngineScreen(yamahaSetup()) {
 
 void YamahaScreen::buildHoursPanel() {
     hoursPanel = ui::frame(QStringLiteral("Frame9"), QString::fromUtf8(kHoursPanelCaption), this);
-    ui::place(hoursPanel, kPanelArea);
+    ui::place(hoursPanel, unitlink::kPanelArea);
     ecmLabel = ui::label(QStringLiteral("Label38"), QString(), hoursPanel);
     ui::place(ecmLabel, kHoursLeft, 360, kEcmWideWidth, kHoursHeight);
     modelLabel = ui::label(QStringLiteral("Label41"), QString(), hoursPanel);
@@ -98,7 +107,7 @@ void YamahaScreen::buildHoursPanel() {
 
 void YamahaScreen::buildUnshownPanels() {
     helpPanel = ui::frame(QStringLiteral("Frame8"), ERRORS32::CapHelp, this);
-    ui::place(helpPanel, kPanelArea);
+    ui::place(helpPanel, unitlink::kPanelArea);
     auto *helpLabel =
         ui::label(QStringLiteral("Label29"), ERRORS32::MsgSupplyVoltageHelp, helpPanel);
     helpLabel->setWordWrap(true);
@@ -109,7 +118,7 @@ void YamahaScreen::buildUnshownPanels() {
     helpPanel->hide();
 
     vehiclePanel = ui::frame(QStringLiteral("Frame4"), ERRORS32::CapVehicleData, this);
-    ui::place(vehiclePanel, kPanelArea);
+    ui::place(vehiclePanel, unitlink::kPanelArea);
     const QString captions[2] = {ERRORS32::CapOwner, ERRORS32::CapPlates};
     for (int i = 0; i < 4; ++i) {
         const int top = 360 + i * 840;
@@ -134,39 +143,26 @@ void YamahaScreen::closeHoursPanel() {
         value->clear();
 }
 
-void YamahaScreen::runConnectStep(int step) {
-    if (connectStepCheck)
-        connectStepCheck(step);
-}
-
-void YamahaScreen::connectToUnit() {
-    const auto run = beginExchange(unitlink::Run::Connect);
-    resultList->clear();
-    ActiveFaultCount = 0;
-    identificationList->clear();
-    if (!ShowProgress())
-        return;
-    // A Connect pressed during this one has already done the whole sequence.
-    if (!isCurrentRun(run))
-        return;
+bool YamahaScreen::connectStepAnswers(unitlink::ConnectStep step) {
     // A failure of the link after the progress ends on the no-communication message.
     try {
-        runConnectStep(3);
-        ActiveFaultCount = 1;
-        runConnectStep(4);
-        for (const char *line : kIdentificationLines)
-            identificationList->addItem(QString::fromUtf8(line));
-        runConnectStep(5);
-        // A panel opened meanwhile keeps the ButtonBar until it closes.
-        const bool enable = !barHeldByPanel();
-        for (auto *button : {engineInfoButton, diagnosisButton, actuatorsButton, eraseFaultsButton,
-                             liveDataButton})
-            button->setEnabled(enable || button->isEnabled());
-        runConnectStep(6);
-        endExchange();
+        if (connectStepCheck)
+            connectStepCheck(int(step) + kFirstCheckedConnectStep);
+        return true;
     } catch (...) {
-        ShowNoCommunication();
+        return false;
     }
+}
+
+QStringList YamahaScreen::identificationLines() const {
+    QStringList lines;
+    for (const char *line : kIdentificationLines)
+        lines << QString::fromUtf8(line);
+    return lines;
+}
+
+QString YamahaScreen::identificationCaption() const {
+    return unitlink::bilingual(kIdentificationCaption);
 }
 
 void YamahaScreen::showEngineInfo() {

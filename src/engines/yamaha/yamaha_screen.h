@@ -47,14 +47,16 @@ public:
     void closeHoursPanel();
 
 protected:
-    void connectToUnit() override;
+    bool connectStepAnswers(unitlink::ConnectStep step) override;
+    // The identification alone: no bars follow the progress.
+    void showIdentification() override { showIdentificationLines(); }
+    QStringList identificationLines() const override;
+    QString identificationCaption() const override;
 
 private:
     void buildHoursPanel();
     void buildUnshownPanels();
-    void runConnectStep(int step);
     void showEngineInfo();
     void diagnose();
     void eraseFaults();
-
 };
