@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/bilingual.h"
+#include "app/language_text.h"
 
 #include <QList>
 #include <QObject>
@@ -33,7 +33,7 @@ public:
         int rowPitch;              // twips from one row to the next
         const char *toggleCaption; // before the first opening
         const char *exitCaption;
-        BilingualText pressStart; // the result line once a row is chosen
+        LanguageText pressStart; // the result line once a row is chosen
     };
     CylinderPanel(EngineScreen *screen, const Shape &shape);
 
@@ -70,7 +70,7 @@ private:
     void setIndicator(int row, bool chosen);
 
     EngineScreen *screen_;
-    BilingualText pressStart_;
+    LanguageText pressStart_;
     QString title_;
     QString rowWord_;
     QString idleCaption_;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/bilingual.h"
+#include "app/language_text.h"
 #include "ui/grid.h"
 
 #include <QGroupBox>
@@ -47,8 +47,8 @@ public:
     // names in `column`, units two columns to the right.
     template <typename Block> void writeNames(const Block &block, int column) {
         for (int row = 0; row < int(block.size()); ++row) {
-            grid->setCell(row, column, bilingual(block[row].name));
-            grid->setCell(row, column + 2, bilingual(block[row].unit));
+            grid->setCell(row, column, inLanguage(block[row].name));
+            grid->setCell(row, column + 2, inLanguage(block[row].unit));
         }
     }
 

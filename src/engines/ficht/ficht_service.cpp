@@ -23,14 +23,6 @@ constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
 constexpr Qt::Alignment kCentred = Qt::AlignCenter;
 constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
 
-QString serviceText(const ServiceText &text) {
-    if (ERRORS32::LanguageCode == ERRORS32::Spanish)
-        return QString::fromUtf8(text.spanish);
-    if (ERRORS32::LanguageCode == ERRORS32::German && text.german)
-        return QString::fromUtf8(text.german);
-    return QString::fromUtf8(text.english);
-}
-
 } // namespace
 
 FichtService::FichtService(FichtScreen *screen) : QObject(screen), screen_(screen) {
@@ -93,7 +85,7 @@ void FichtService::open() {
     firstMessage->clear();
     secondMessage->clear();
     actualBox->setText(screen_->hoursValue()->text());
-    replaceEcuButton->setText(serviceText(kReplaceEcuCaption));
+    replaceEcuButton->setText(inLanguage(kReplaceEcuCaption));
     screen_->openPanel(panel, exitButton);
 }
 
@@ -114,19 +106,19 @@ bool FichtService::serviceBar() {
 
 void FichtService::replaceEcu() {
     readDataButton->setEnabled(true);
-    firstMessage->setText(serviceText(kReplaceFirst));
-    secondMessage->setText(serviceText(kReplaceSecond));
+    firstMessage->setText(inLanguage(kReplaceFirst));
+    secondMessage->setText(inLanguage(kReplaceSecond));
 }
 
 void FichtService::readData() {
-    firstMessage->setText(serviceText(kReading));
+    firstMessage->setText(inLanguage(kReading));
     secondMessage->clear();
     if (!serviceBar())
         return;
     saveDataButton->setEnabled(true);
     ui::setArrow();
-    firstMessage->setText(serviceText(kReadFirst));
-    secondMessage->setText(serviceText(kReadSecond));
+    firstMessage->setText(inLanguage(kReadFirst));
+    secondMessage->setText(inLanguage(kReadSecond));
     statusLine->setAlignment(kCentred);
     statusLine->setText(QString::fromUtf8(kReadOk));
     ui::focusIfReachable(exitButton);
@@ -134,11 +126,11 @@ void FichtService::readData() {
 }
 
 void FichtService::saveData() {
-    firstMessage->setText(serviceText(kWriting));
+    firstMessage->setText(inLanguage(kWriting));
     secondMessage->clear();
     if (!serviceBar())
         return;
-    firstMessage->setText(serviceText(kSavedFirst));
+    firstMessage->setText(inLanguage(kSavedFirst));
     secondMessage->clear();
     ui::setArrow();
     statusLine->setAlignment(kCentred);

@@ -91,12 +91,12 @@ QPixmap arrowPicture(bool up) {
 
 MercruiserActuators::MercruiserActuators(EngineScreen *screen) : QObject(screen), screen_(screen) {
     setObjectName(QStringLiteral("MercruiserActuators"));
-    currentLocationText_ = unitlink::bilingual(kCurrentLocation);
-    availableLocationsText_ = unitlink::bilingual(kAvailableLocations);
-    setNewLocationText_ = unitlink::bilingual(kSetNewLocation);
+    currentLocationText_ = inLanguage(kCurrentLocation);
+    availableLocationsText_ = inLanguage(kAvailableLocations);
+    setNewLocationText_ = inLanguage(kSetNewLocation);
     ignitionWarningText_ = ERRORS32::LanguageCode == ERRORS32::German
                                ? QString::fromUtf8(kIgnitionWarningGerman)
-                               : unitlink::bilingual(kIgnitionWarning);
+                               : inLanguage(kIgnitionWarning);
     buildActuatorPanel();
     buildCylinderPanel();
     buildIdleAirPanel();
@@ -421,7 +421,7 @@ ui::CommandButton *MercruiserActuators::buttonOf(TestCode code) const {
 // CylinderPanel
 
 void MercruiserActuators::openCylinderPanel() {
-    const QString word = unitlink::bilingual(testCode_ == kCoilTest ? kCoilWord : kInjectorWord);
+    const QString word = inLanguage(testCode_ == kCoilTest ? kCoilWord : kInjectorWord);
     actuatorPanel_->hide();
     cylinders_->open(buttonOf(testCode_)->text(), word, text(kRowOff), text(kRowOn));
     startButton_->setEnabled(false);
@@ -555,9 +555,9 @@ void MercruiserActuators::openLocationPanel() {
     const int opening = ++locationOpenings_;
     if (!screen_->BusyWait(kLocationWait) || opening != locationOpenings_)
         return;
-    locationCombo_->setEditText(unitlink::bilingual(kLocations[0]));
-    for (const unitlink::BilingualText &location : kLocations)
-        locationCombo_->addItem(unitlink::bilingual(location));
+    locationCombo_->setEditText(inLanguage(kLocations[0]));
+    for (const LanguageText &location : kLocations)
+        locationCombo_->addItem(inLanguage(location));
     screen_->resultList->clear();
     locationCaptionLabel_->setText(currentLocationText_);
     actuatorPanel_->hide();
