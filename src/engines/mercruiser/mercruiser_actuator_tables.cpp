@@ -71,9 +71,8 @@ const LanguageText kAvailableLocations{"Available Engine Locations", "Ubicación
 const LanguageText kSetNewLocation{"SET New Location", "Confirme Nueva Ubicación"};
 const LanguageText kIgnitionWarning{
     " The ignition must be turned off for 10 seconds, for the changes to take effect!",
-    " Para que los cambios sean efectivos, debe quitar el contacto al menos 10 segundos."};
-const char *const kIgnitionWarningGerman = " Die Zündung muss für 10 sekunden ausgeschaltet "
-                                           "werden, um die Veränderungen zu aktivieren!";
+    " Para que los cambios sean efectivos, debe quitar el contacto al menos 10 segundos.",
+    " Die Zündung muss für 10 sekunden ausgeschaltet werden, um die Veränderungen zu aktivieren!"};
 
 QString noticeText(const ActuatorNotice &notice) {
     return inLanguage(notice.first) + inLanguage(notice.second);

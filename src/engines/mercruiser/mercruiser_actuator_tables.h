@@ -93,6 +93,5 @@ extern const LanguageText kCurrentLocation;
 extern const LanguageText kAvailableLocations;
 extern const LanguageText kSetNewLocation;
 extern const LanguageText kIgnitionWarning;
-extern const char *const kIgnitionWarningGerman;
 
 } // namespace mercruiser

@@ -94,9 +94,7 @@ MercruiserActuators::MercruiserActuators(EngineScreen *screen) : QObject(screen)
     currentLocationText_ = inLanguage(kCurrentLocation);
     availableLocationsText_ = inLanguage(kAvailableLocations);
     setNewLocationText_ = inLanguage(kSetNewLocation);
-    ignitionWarningText_ = ERRORS32::LanguageCode == ERRORS32::German
-                               ? QString::fromUtf8(kIgnitionWarningGerman)
-                               : inLanguage(kIgnitionWarning);
+    ignitionWarningText_ = inLanguage(kIgnitionWarning);
     buildActuatorPanel();
     buildCylinderPanel();
     buildIdleAirPanel();
