@@ -80,7 +80,7 @@ void CylinderPanel::open(const QString &title, const QString &rowWord, const QSt
 void CylinderPanel::chooseRow(int row) {
     startButton->setEnabled(true);
     resultLabel->setAlignment(Qt::AlignCenter);
-    resultLabel->setText(bilingual(pressStart_));
+    resultLabel->setText(inLanguage(pressStart_));
     resetRows();
     setIndicator(row, true);
     toggles[row]->setText(chosenCaption_);

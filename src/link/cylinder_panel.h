@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/bilingual.h"
+#include "app/language_text.h"
 #include "link/screen_host.h"
 
 #include <QList>
@@ -32,7 +32,7 @@ public:
         int rowPitch;              // twips from one row to the next
         const char *toggleCaption; // before the first opening
         const char *exitCaption;
-        BilingualText pressStart; // the result line once a row is chosen
+        LanguageText pressStart; // the result line once a row is chosen
     };
     CylinderPanel(ScreenHost &host, const Shape &shape);
 
@@ -69,7 +69,7 @@ private:
     void setIndicator(int row, bool chosen);
 
     ScreenHost &host_;
-    BilingualText pressStart_;
+    LanguageText pressStart_;
     QString title_;
     QString rowWord_;
     QString idleCaption_;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/bilingual.h"
+#include "app/language_text.h"
 #include "link/live_panel.h"
 #include "ui/grid.h"
 
@@ -33,12 +33,12 @@ public:
     // it so that every column and every parameter row shows in full.
     void shapeGrid(int rows, std::span<const int> columnWidths);
 
-    // Writes a block of parameters, each with a bilingual name and unit:
+    // Writes a block of parameters, each with a name and unit in the language:
     // names in `column`, units two columns to the right.
     template <typename Block> void writeNames(const Block &block, int column) {
         for (int row = 0; row < int(block.size()); ++row) {
-            grid->setCell(row, column, bilingual(block[row].name));
-            grid->setCell(row, column + 2, bilingual(block[row].unit));
+            grid->setCell(row, column, inLanguage(block[row].name));
+            grid->setCell(row, column + 2, inLanguage(block[row].unit));
         }
     }
 

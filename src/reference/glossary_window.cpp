@@ -1,8 +1,8 @@
 #include "reference/glossary_window.h"
 
 #include "app/errors32.h"
+#include "app/language_text.h"
 #include "app/window_registry.h"
-#include "link/bilingual.h"
 #include "reference/glossary_database.h"
 #include "ui/controls.h"
 #include "ui/grid.h"
@@ -116,23 +116,23 @@ namespace {
 
 // What the user is told when the glossary cannot be read: %1 is the file,
 // %2 the missing fields.
-const unitlink::BilingualText kMissingText = {
+const LanguageText kMissingText = {
     "The glossary cannot be shown: the database file %1 does not exist.",
     "No se puede mostrar el glosario: no existe el archivo de la base de datos %1."};
-const unitlink::BilingualText kUnreadableText = {
+const LanguageText kUnreadableText = {
     "The glossary cannot be shown: the database file %1 cannot be read.",
     "No se puede mostrar el glosario: no se puede leer el archivo de la base de datos %1."};
-const unitlink::BilingualText kNotADatabaseText = {
+const LanguageText kNotADatabaseText = {
     "The glossary cannot be shown: the file %1 is not a database, or it is damaged.",
     "No se puede mostrar el glosario: el archivo %1 no es una base de datos o está dañado."};
-const unitlink::BilingualText kNoTableText = {
+const LanguageText kNoTableText = {
     "The glossary cannot be shown: the database %1 has no table \"glosary\".",
     "No se puede mostrar el glosario: la base de datos %1 no tiene la tabla \"glosary\"."};
-const unitlink::BilingualText kMissingFieldText = {
+const LanguageText kMissingFieldText = {
     "The glossary cannot be shown: the table \"glosary\" of the database %1 has no field %2.",
     "No se puede mostrar el glosario: a la tabla \"glosary\" de la base de datos %1 le falta "
     "el campo %2."};
-const unitlink::BilingualText kMissingFieldsText = {
+const LanguageText kMissingFieldsText = {
     "The glossary cannot be shown: the table \"glosary\" of the database %1 has no fields %2.",
     "No se puede mostrar el glosario: a la tabla \"glosary\" de la base de datos %1 le faltan "
     "los campos %2."};
@@ -143,16 +143,16 @@ QString GlossaryWindow::problemText(const glossary::Reading &reading, const QStr
     const QString file = QDir::toNativeSeparators(path);
     switch (reading.problem) {
     case glossary::Problem::Missing:
-        return unitlink::bilingual(kMissingText).arg(file);
+        return inLanguage(kMissingText).arg(file);
     case glossary::Problem::Unreadable:
-        return unitlink::bilingual(kUnreadableText).arg(file);
+        return inLanguage(kUnreadableText).arg(file);
     case glossary::Problem::NotADatabase:
-        return unitlink::bilingual(kNotADatabaseText).arg(file);
+        return inLanguage(kNotADatabaseText).arg(file);
     case glossary::Problem::NoTable:
-        return unitlink::bilingual(kNoTableText).arg(file);
+        return inLanguage(kNoTableText).arg(file);
     case glossary::Problem::MissingFields:
-        return unitlink::bilingual(reading.missingFields.size() == 1 ? kMissingFieldText
-                                                                     : kMissingFieldsText)
+        return inLanguage(reading.missingFields.size() == 1 ? kMissingFieldText
+                                                            : kMissingFieldsText)
             .arg(file, quotedList(reading.missingFields));
     case glossary::Problem::None:
         break;

@@ -2,49 +2,10 @@
 // with its one fault and what clears it; the Live Data panel with readings
 // by step and the stop flag; the output tests' timed bar and the Base
 // Timing Mode switch.
-#include "app/errors32.h"
-#include "engines/delphi/delphi_screen.h"
-#include "support/test_support.h"
+#include "engines/delphi_test.h"
 #include "ui/grid.h"
 
-using namespace testing;
-
-namespace {
-
-const QStringList kBar = {"Command29", "Command19", "Command31", "Command11", "Command3",
-                          "Command30", "Command4",  "Command2",  "Command1",  "Command20"};
-constexpr qint64 kProgress = 25 * 10001;
-constexpr qint64 kStepPasses = 601;
-constexpr qint64 kTestPasses = 1001 + 6 + 15 * 12;
-
-DelphiScreen *openScreen(CountingPump &pump, int language,
-                         std::initializer_list<const char *> presses = {}) {
-    useLanguage(language);
-    chooseMenu(QStringLiteral("gm2"));
-    auto *screen = qobject_cast<DelphiScreen *>(loaded(QStringLiteral("Form45")));
-    if (screen)
-        for (const char *name : presses)
-            press(screen, QString::fromLatin1(name));
-    pump.reset();
-    return screen;
-}
-
-QStringList enabledOfBar(QWidget *screen) {
-    QStringList enabled;
-    for (const QString &name : kBar)
-        if (isEnabled(screen, name))
-            enabled << name;
-    return enabled;
-}
-
-bool barIs(QWidget *screen, bool enabled) {
-    for (const QString &name : kBar)
-        if (isEnabled(screen, name) != enabled)
-            return false;
-    return true;
-}
-
-} // namespace
+using namespace delphitest;
 
 class DelphiScreenTest : public QObject {
     Q_OBJECT
@@ -58,17 +19,17 @@ private slots:
         QTest::addColumn<QStringList>("before");
         QTest::addColumn<QStringList>("after");
         // clang-format off
-        QTest::newRow("English") << 2
+        QTest::newRow("English") << int(ERRORS32::English)
             << QStringList{"Engine Model", "Engine Serial", "Software Ver:", "MAP Version:",
                            "ECU Serial:", "ECU Serial:", "ECU Serial:", "Hours"}
             << QStringList{"Ect Temp", "Fuel Flow", "Volt Batt", "Knock Retard",
                            "Lanyard Stop", "Power Reducc", "Faults", "Hours"};
-        QTest::newRow("Spanish") << 1
+        QTest::newRow("Spanish") << int(ERRORS32::Spanish)
             << QStringList{"Motor Model", "Motor Serial", "Software Ver:", "MAP Version:",
                            "ECU Serial:", "ECU Serial:", "ECU Serial:", "Horas"}
             << QStringList{"Temp Ecm", "Flujo fuel", "Volt Batt", "Knock Retard",
                            "Lanyard Stop", "Power Reducc", "Fallos", "Horas"};
-        QTest::newRow("German") << 5
+        QTest::newRow("German") << int(ERRORS32::German)
             << QStringList{"Motor Model", "Motor Serial", "Software Ver:", "MAP Version:",
                            "ECU Serial:", "ECU Serial:", "ECU Serial:", "Studen"}
             << QStringList{"Ect Temp", "Fuel Flow", "Volt Batt", "Knock Retard",
@@ -119,8 +80,8 @@ private slots:
             "The ECM is detecting a value outside the operating range of this sensor.",
             "Damage to the sensor electrical connectors, corroded or unplugged can also cause "
             "this Code."};
-        QTest::newRow("English") << 2 << english;
-        QTest::newRow("Spanish") << 1
+        QTest::newRow("English") << int(ERRORS32::English) << english;
+        QTest::newRow("Spanish") << int(ERRORS32::Spanish)
                                  << QStringList{"Fallos detectados: 1",
                                                 " ",
                                                 "Código Fallo: 33 Actived",
@@ -132,7 +93,7 @@ private slots:
         QStringList german = english;
         german[0] = "Fehlercodes: 1";
         german[2] = "FehlerCode: 33 Actived";
-        QTest::newRow("German") << 5 << german;
+        QTest::newRow("German") << int(ERRORS32::German) << german;
     }
     void diagnosisListsFault33() {
         QFETCH(int, language);
@@ -186,13 +147,13 @@ private slots:
         QTest::addColumn<QStringList>("row8");
         QTest::addColumn<QStringList>("row9");
         // clang-format off
-        QTest::newRow("English") << 2
+        QTest::newRow("English") << int(ERRORS32::English)
             << QStringList{"Throttle Position", "", "%", "Emergency Stop Enable", "No", ""}
             << QStringList{"Throttle Sensor Volt", "", "Volt", "Prime Fuel Pump On Keyup", "Yes", ""};
-        QTest::newRow("Spanish") << 1
+        QTest::newRow("Spanish") << int(ERRORS32::Spanish)
             << QStringList{"Posición de Mariposa", "", "%", "Testigo Parada Emergencia Activo", "No", ""}
             << QStringList{"Voltaje de Mariposa", "", "Volt", "Bomba Combustible Activada", "Si", ""};
-        QTest::newRow("Italian") << 4
+        QTest::newRow("Italian") << int(ERRORS32::Italian)
             << QStringList{"Throttle Position", "", "%", "Emergency Stop Enable", "No", ""}
             << QStringList{"Throttle Sensor Volt", "", "Volt", "Prime Fuel Pump On Keyup", "Yes", ""};
         // clang-format on
@@ -224,24 +185,17 @@ private slots:
         QTest::addColumn<QString>("map");
         QTest::addColumn<QString>("throttle");
         QTest::addColumn<int>("bars");
-        QTest::newRow("1") << 1 << "99.7"
-                           << "4.98" << 1;
-        QTest::newRow("24") << 24 << "99.7"
-                            << "4.98" << 24;
-        QTest::newRow("25") << 25 << "99.7"
-                            << "4.99" << 25;
-        QTest::newRow("44") << 44 << "99.7"
-                            << "4.99" << 44;
-        QTest::newRow("45") << 45 << "99.6"
-                            << "4.99" << 45;
-        QTest::newRow("65") << 65 << "99.6"
-                            << "4.99" << 65;
-        QTest::newRow("66") << 66 << "99.7"
-                            << "4.98" << 66;
-        QTest::newRow("170") << 170 << "99.7"
-                             << "4.98" << 170;
-        QTest::newRow("1 again") << 171 << "99.7"
-                                 << "4.98" << 1;
+        // clang-format off
+        QTest::newRow("1") << 1 << "99.7" << "4.98" << 1;
+        QTest::newRow("24") << 24 << "99.7" << "4.98" << 24;
+        QTest::newRow("25") << 25 << "99.7" << "4.99" << 25;
+        QTest::newRow("44") << 44 << "99.7" << "4.99" << 44;
+        QTest::newRow("45") << 45 << "99.6" << "4.99" << 45;
+        QTest::newRow("65") << 65 << "99.6" << "4.99" << 65;
+        QTest::newRow("66") << 66 << "99.7" << "4.98" << 66;
+        QTest::newRow("170") << 170 << "99.7" << "4.98" << 170;
+        QTest::newRow("1 again") << 171 << "99.7" << "4.98" << 1;
+        // clang-format on
     }
     void stepsOfTheRun() {
         QFETCH(int, step);
@@ -286,11 +240,11 @@ private slots:
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("result");
-        QTest::newRow("English fuel pump") << 2 << "Command17"
+        QTest::newRow("English fuel pump") << int(ERRORS32::English) << "Command17"
                                            << "End process";
-        QTest::newRow("English IAC reset") << 2 << "Command5"
+        QTest::newRow("English IAC reset") << int(ERRORS32::English) << "Command5"
                                            << "End process";
-        QTest::newRow("Spanish oil level") << 1 << "Command33"
+        QTest::newRow("Spanish oil level") << int(ERRORS32::Spanish) << "Command33"
                                            << "Proceso finalizado";
     }
     void anOutputTestEndsTheSame() {

@@ -3,7 +3,7 @@
 #include "app/errors32.h"
 #include "app/window_registry.h"
 #include "link/bar_orders.h"
-#include "link/skeleton_screen.h"
+#include "support/skeleton_screen.h"
 #include "support/test_support.h"
 #include "ui/pointer.h"
 
@@ -39,7 +39,7 @@ private slots:
             setup.barOrder = unitlink::kFullBarWithService;
             setup.pictureFile = QStringLiteral("delphi.jpg");
             setup.pictureTwips = QRect{120, 240, 4935, 1455};
-            return new unitlink::SkeletonScreen(setup);
+            return new SkeletonScreen(setup);
         });
     }
     void init() { startProgramFresh(); }

@@ -29,12 +29,12 @@ void DelphiLivePanel::open() {
     shapeGrid(kLiveGridRows, kLiveColWidths);
     grid->setColAlignment(kStateColumn, ui::Grid::Align::LeftBottom);
     for (int row = 0; row < int(kLiveReadings.size()); ++row) {
-        grid->setCell(row, 0, unitlink::bilingual(kLiveReadings[row].name));
+        grid->setCell(row, 0, inLanguage(kLiveReadings[row].name));
         grid->setCell(row, 2, QString::fromUtf8(kLiveReadings[row].unit));
     }
     for (int row = 0; row < int(kLiveSwitches.size()); ++row) {
-        grid->setCell(row, kSwitchColumn, unitlink::bilingual(kLiveSwitches[row].name));
-        grid->setCell(row, kStateColumn, unitlink::bilingual(kLiveSwitches[row].state));
+        grid->setCell(row, kSwitchColumn, inLanguage(kLiveSwitches[row].name));
+        grid->setCell(row, kStateColumn, inLanguage(kLiveSwitches[row].state));
     }
     host_.openPanel(this, exitButton);
 }

@@ -114,7 +114,7 @@ void DelphiScreen::showIdentification() {
 
 void DelphiScreen::diagnose() {
     if (!diagnoseInList(ActiveFaultCount, QString::fromUtf8(kFaultCodeLine),
-                        [] { return unitlink::bilingualLines(kFaultLines); }))
+                        [] { return linesInLanguage(kFaultLines); }))
         return;
     // No model line among this screen's identification; the code opens its line.
     QStringList codes;

@@ -28,7 +28,7 @@ const std::array<SummaryField, 8> kSummaryFields = {{
     {catalogue(ERRORS32::CapHours), catalogue(ERRORS32::CapHours), "217.05"},
 }};
 
-const std::array<unitlink::BilingualText, 3> kFaultLines = {{
+const std::array<LanguageText, 3> kFaultLines = {{
     {"Manifold Absolute Pressure Sensor - Malfunction.",
      "Sensor de presión absoluta del colector."},
     {"The ECM is detecting a value outside the operating range of this sensor.",

@@ -4,7 +4,7 @@
 // shows, the one stored fault, the live readings and the actuator tests.
 // Texts are UTF-8.
 
-#include "link/bilingual.h"
+#include "app/language_text.h"
 
 #include <QString>
 
@@ -34,7 +34,7 @@ inline constexpr const char *kConnectedCaption = "Engine Info Mefi-1 Mode 0";
 
 // Diagnosis: the one stored fault, after the catalogue's MsgFaultCode.
 inline constexpr const char *kFaultCodeLine = "33 Actived";
-extern const std::array<unitlink::BilingualText, 3> kFaultLines;
+extern const std::array<LanguageText, 3> kFaultLines;
 
 // Live Data: the six-column grid, twelve readings on the left, eleven
 // switches on the right.
@@ -48,7 +48,7 @@ inline constexpr int kLiveSteps = 170;
 // step lies between `from` and `to` (both included); none is never written.
 struct LiveReading {
     enum class Shown { Text, Number, Nothing };
-    unitlink::BilingualText name;
+    LanguageText name;
     const char *unit;
     Shown shown;
     const char *text = nullptr;
@@ -61,8 +61,8 @@ extern const std::array<LiveReading, 12> kLiveReadings;
 // The reading's value at a step as the grid shows it.
 QString liveValueText(const LiveReading &reading, int step);
 struct LiveSwitch {
-    unitlink::BilingualText name;
-    unitlink::BilingualText state;
+    LanguageText name;
+    LanguageText state;
 };
 extern const std::array<LiveSwitch, 11> kLiveSwitches;
 

@@ -3,7 +3,7 @@
 namespace dfi {
 
 QString joined(const TwoPartText &text) {
-    return unitlink::bilingual(text.first) + unitlink::bilingual(text.second);
+    return inLanguage(text.first) + inLanguage(text.second);
 }
 
 const std::array<SelectionButton, 7> kSelectionButtons = {{
@@ -67,6 +67,6 @@ const CylinderTest *cylinderTest(qint16 test) {
     return nullptr;
 }
 
-const unitlink::BilingualText kPressStart = {"Press Start Button", "Pulse Start"};
+const LanguageText kPressStart = {"Press Start Button", "Pulse Start"};
 
 } // namespace dfi

@@ -4,7 +4,7 @@
 // buttons, the safety texts of the per-cylinder tests and the cylinder rows.
 // Texts are UTF-8.
 
-#include "link/bilingual.h"
+#include "app/language_text.h"
 
 #include <QString>
 
@@ -14,8 +14,8 @@ namespace dfi {
 
 // A text given in two parts, the second appended to the first.
 struct TwoPartText {
-    unitlink::BilingualText first;
-    unitlink::BilingualText second;
+    LanguageText first;
+    LanguageText second;
 };
 QString joined(const TwoPartText &text);
 
@@ -36,7 +36,7 @@ struct CylinderTest {
     qint16 test;
     TwoPartText firstText;
     TwoPartText secondText;
-    unitlink::BilingualText rowWord;
+    LanguageText rowWord;
 };
 extern const std::array<CylinderTest, 4> kCylinderTests;
 const CylinderTest *cylinderTest(qint16 test);
@@ -54,7 +54,7 @@ inline constexpr const char *kPerformingTest = "Performing Test";
 inline constexpr const char *kCancelCaption = "Cancel";
 // Four line breaks, then the prompt, on the first text label.
 inline constexpr const char *kPromptLines = "\r\r\r\r";
-extern const unitlink::BilingualText kPressStart;
+extern const LanguageText kPressStart;
 
 // CylinderPanel.
 inline constexpr int kCylinderRows = 6;

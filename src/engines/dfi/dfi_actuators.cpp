@@ -130,7 +130,7 @@ void DfiActuators::select(int index) {
         testNameLabel->setText(selectionButtons[index]->text());
         okButton->setEnabled(true);
         okButton->setText(text(kStartCaption));
-        firstTextLabel->setText(text(kPromptLines) + unitlink::bilingual(kPressStart));
+        firstTextLabel->setText(text(kPromptLines) + inLanguage(kPressStart));
         return;
     }
 }
@@ -212,7 +212,7 @@ void DfiActuators::openCylinderPanel() {
     // the one they drive.
     const bool marksCutOut = SelectedTest == kMisfireTest;
     actuatorPanel->hide();
-    cylinders->open(selectionButtonOf(SelectedTest)->text(), unitlink::bilingual(test->rowWord),
+    cylinders->open(selectionButtonOf(SelectedTest)->text(), inLanguage(test->rowWord),
                     text(marksCutOut ? kRowOn : kRowOff), text(marksCutOut ? kRowOff : kRowOn));
     okButton->setEnabled(false);
     exitButton->setEnabled(false);

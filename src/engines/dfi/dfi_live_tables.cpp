@@ -7,11 +7,11 @@ namespace dfi {
 namespace {
 using Shown = LiveParameter::Shown;
 // The temperature unit follows the language, not the main window's setting.
-constexpr unitlink::BilingualText kTemperature{"ºF", "ºC"};
-constexpr unitlink::BilingualText kPsi{"PSI", "PSI"};
-constexpr unitlink::BilingualText kVolt{"Volt", "Volt"};
-constexpr unitlink::BilingualText kCount{"#", "#"};
-constexpr unitlink::BilingualText kOff{"Off", "Off"};
+constexpr LanguageText kTemperature{"ºF", "ºC"};
+constexpr LanguageText kPsi{"PSI", "PSI"};
+constexpr LanguageText kVolt{"Volt", "Volt"};
+constexpr LanguageText kCount{"#", "#"};
+constexpr LanguageText kOff{"Off", "Off"};
 } // namespace
 
 const std::array<LiveParameter, 10> kLiveLeftBlock = {{

@@ -4,7 +4,7 @@
 // parameters in two blocks of the six-column grid. Only the throttle
 // percentage changes, with the tick's place in its cycle. Texts are UTF-8.
 
-#include "link/bilingual.h"
+#include "app/language_text.h"
 
 #include <QString>
 
@@ -17,8 +17,8 @@ namespace dfi {
 // literal shows its text as written; the switches show no value at all.
 struct LiveParameter {
     enum class Shown { Number, Literal, Nothing };
-    unitlink::BilingualText name;
-    unitlink::BilingualText unit;
+    LanguageText name;
+    LanguageText unit;
     Shown shown = Shown::Number;
     double value = 0;
     double inner = 0;

@@ -245,8 +245,8 @@ void DfiScreen::diagnose() {
         if (i > 0)
             resultList->addItem(QStringLiteral(" "));
         resultList->addItem(ERRORS32::MsgFaultCode + text(fault.code) + QStringLiteral("  ") +
-                            unitlink::bilingual(fault.state));
-        resultList->addItem(unitlink::bilingual(fault.description));
+                            inLanguage(fault.state));
+        resultList->addItem(inLanguage(fault.description));
     }
     resultList->addItem(QStringLiteral(" "));
     focusExit();
@@ -363,7 +363,7 @@ void DfiScreen::readHistoric() {
     fitGrid(historicGrid, kHistoricGridRows, true);
     appendProgress(QStringLiteral("III"));
     for (int i = 0; i < int(kHistoricCounters.size()); ++i) {
-        historicGrid->setCell(i + 1, 0, unitlink::bilingual(kHistoricCounters[i].name));
+        historicGrid->setCell(i + 1, 0, inLanguage(kHistoricCounters[i].name));
         historicGrid->setCell(i + 1, 1, text(kHistoricCounters[i].count));
     }
     historicPanel->show();

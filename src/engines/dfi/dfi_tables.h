@@ -4,7 +4,7 @@
 // unit answers to Connect, Engine Info, Diagnosis and Historic. Texts are
 // UTF-8.
 
-#include "link/bilingual.h"
+#include "app/language_text.h"
 
 #include <array>
 
@@ -23,8 +23,8 @@ extern const std::array<const char *, 5> kIdentificationLines;
 // faults are separated by a blank line, and one ends the list.
 struct DiagnosedFault {
     const char *code; // followed by two spaces in the fault line
-    unitlink::BilingualText state;
-    unitlink::BilingualText description;
+    LanguageText state;
+    LanguageText description;
 };
 extern const std::array<DiagnosedFault, 2> kDiagnosedFaults;
 
@@ -60,7 +60,7 @@ inline constexpr std::array<int, kHistoricGridCols> kHistoricColWidths = {4250, 
 inline constexpr std::array<const char *, kHistoricGridCols> kHistoricHeading = {"Fault",
                                                                                  "Occurred"};
 struct HistoricCounter {
-    unitlink::BilingualText name;
+    LanguageText name;
     const char *count;
 };
 extern const std::array<HistoricCounter, 21> kHistoricCounters;

@@ -122,16 +122,8 @@ void FichtScreen::showIdentification() {
 }
 
 void FichtScreen::diagnose() {
-    const bool completed = diagnoseInList(ActiveFaultCount, QString::fromUtf8(kFaultCodeLine), [] {
-        QStringList lines;
-        if (ERRORS32::LanguageCode == ERRORS32::Spanish)
-            for (const char *line : kFaultLinesSpanish)
-                lines << QString::fromUtf8(line);
-        else
-            for (const char *line : kFaultLinesEnglish)
-                lines << QString::fromUtf8(line);
-        return lines;
-    });
+    const bool completed = diagnoseInList(ActiveFaultCount, QString::fromUtf8(kFaultCodeLine),
+                                          [] { return linesInLanguage(kFaultLines); });
     if (!completed)
         return;
     // The engine model is the first identification value; the code opens its line.

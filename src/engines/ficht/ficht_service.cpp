@@ -22,14 +22,6 @@ constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
 constexpr Qt::Alignment kCentred = Qt::AlignCenter;
 constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
 
-QString serviceText(const ServiceText &text) {
-    if (ERRORS32::LanguageCode == ERRORS32::Spanish)
-        return QString::fromUtf8(text.spanish);
-    if (ERRORS32::LanguageCode == ERRORS32::German && text.german)
-        return QString::fromUtf8(text.german);
-    return QString::fromUtf8(text.english);
-}
-
 } // namespace
 
 FichtService::FichtService(unitlink::ScreenHost &host)
@@ -94,7 +86,7 @@ void FichtService::open(const QString &currentHours) {
     firstMessage->clear();
     secondMessage->clear();
     actualBox->setText(currentHours);
-    replaceEcuButton->setText(serviceText(kReplaceEcuCaption));
+    replaceEcuButton->setText(inLanguage(kReplaceEcuCaption));
     host_.openPanel(panel, exitButton);
 }
 
@@ -115,19 +107,19 @@ bool FichtService::serviceBar() {
 
 void FichtService::replaceEcu() {
     readDataButton->setEnabled(true);
-    firstMessage->setText(serviceText(kReplaceFirst));
-    secondMessage->setText(serviceText(kReplaceSecond));
+    firstMessage->setText(inLanguage(kReplaceFirst));
+    secondMessage->setText(inLanguage(kReplaceSecond));
 }
 
 void FichtService::readData() {
-    firstMessage->setText(serviceText(kReading));
+    firstMessage->setText(inLanguage(kReading));
     secondMessage->clear();
     if (!serviceBar())
         return;
     saveDataButton->setEnabled(true);
     ui::setArrow();
-    firstMessage->setText(serviceText(kReadFirst));
-    secondMessage->setText(serviceText(kReadSecond));
+    firstMessage->setText(inLanguage(kReadFirst));
+    secondMessage->setText(inLanguage(kReadSecond));
     statusLine->setAlignment(kCentred);
     statusLine->setText(QString::fromUtf8(kReadOk));
     ui::focusIfReachable(exitButton);
@@ -135,11 +127,11 @@ void FichtService::readData() {
 }
 
 void FichtService::saveData() {
-    firstMessage->setText(serviceText(kWriting));
+    firstMessage->setText(inLanguage(kWriting));
     secondMessage->clear();
     if (!serviceBar())
         return;
-    firstMessage->setText(serviceText(kSavedFirst));
+    firstMessage->setText(inLanguage(kSavedFirst));
     secondMessage->clear();
     ui::setArrow();
     statusLine->setAlignment(kCentred);

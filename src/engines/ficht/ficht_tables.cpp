@@ -14,43 +14,42 @@ const std::array<IdentificationField, 7> kIdentificationFields = {{
     {Caption::Hours, nullptr, "35", 3, 1, false},
 }};
 
-const std::array<const char *, 7> kFaultLinesEnglish = {
-    "Throttle Position Circuit Malfunction.",
-    "Associated code 13 or 14 will also be set.",
-    "The ECU is detecting a value outside the operating range of",
-    "this sensor. This can be caused by mechanical damage to the",
-    "sensor or linkage that increases the sensor travel toward",
-    "idle or WOT position. Damage to the sensor leads, or sensor electrical",
-    "connectors that are loose, corroded or unplugged can also cause this Code.",
-};
-const std::array<const char *, 6> kFaultLinesSpanish = {
-    "Fallo en el circuito de posición de la mariposa.",
-    "Los códigos de fallo 13 o 14 también pueden estar activos.",
-    "La ECU está detectando un valor fuera del rango operativo",
-    "del sensor. Esto puede estar causado por un fallo mecánico",
-    "que aumenta el recorrido del sensor.",
-    "Revise el cableado, daños por corrosión o el propio sensor.",
-};
+// Spanish has six lines to English's seven: its last line stands for the
+// last two English ones, so the line before the last has no Spanish.
+const std::array<LanguageText, 7> kFaultLines = {{
+    {"Throttle Position Circuit Malfunction.", "Fallo en el circuito de posición de la mariposa."},
+    {"Associated code 13 or 14 will also be set.",
+     "Los códigos de fallo 13 o 14 también pueden estar activos."},
+    {"The ECU is detecting a value outside the operating range of",
+     "La ECU está detectando un valor fuera del rango operativo"},
+    {"this sensor. This can be caused by mechanical damage to the",
+     "del sensor. Esto puede estar causado por un fallo mecánico"},
+    {"sensor or linkage that increases the sensor travel toward",
+     "que aumenta el recorrido del sensor."},
+    {"idle or WOT position. Damage to the sensor leads, or sensor electrical", nullptr},
+    {"connectors that are loose, corroded or unplugged can also cause this Code.",
+     "Revise el cableado, daños por corrosión o el propio sensor."},
+}};
 
-const ServiceText kReplaceEcuCaption = {"Replace ECU", "Cambiar ECU", "ECU Austauschen"};
-const ServiceText kReplaceFirst = {
+const LanguageText kReplaceEcuCaption = {"Replace ECU", "Cambiar ECU", "ECU Austauschen"};
+const LanguageText kReplaceFirst = {
     "\r This procedure is to READ the damaged ECU information.",
     "\r Este proceso lee los datos de la ECU para una reprogramación.",
     "\r Bei diesem Vorgang werden die defekten Daten der ECU gelesen."};
-const ServiceText kReplaceSecond = {
+const LanguageText kReplaceSecond = {
     "\r Damaged ECU must be still installed before READING the information.",
     "\r Antes de comenzar compruebe que la ECU usada está instalada.",
     "\r Die defekte ECU muss installiert bleiben bis die Daten gelesen wurden."};
-const ServiceText kReading = {"\rReading Data", "\rLeyendo Datos", "\rDaten Lesen"};
-const ServiceText kReadFirst = {"\r Install the new ECU with ignition shut off.",
-                                "\rQuite el contacto e instale la nueva ECU.",
-                                "\r Neue ECU installieren bei abgeschalteter Zündung."};
-const ServiceText kReadSecond = {"\rAfter installation select SAVE Data.",
-                                 "\rDespués ponga el contacto y elija Grabar Datos.",
-                                 "\rNach der installation 'Daten Speichern'."};
-const ServiceText kWriting = {"\rWriting Data", "\rGrabando Datos", nullptr};
-const ServiceText kSavedFirst = {"\rData saved, process complete!", "\rProceso Finalizado",
-                                 nullptr};
+const LanguageText kReading = {"\rReading Data", "\rLeyendo Datos", "\rDaten Lesen"};
+const LanguageText kReadFirst = {"\r Install the new ECU with ignition shut off.",
+                                 "\rQuite el contacto e instale la nueva ECU.",
+                                 "\r Neue ECU installieren bei abgeschalteter Zündung."};
+const LanguageText kReadSecond = {"\rAfter installation select SAVE Data.",
+                                  "\rDespués ponga el contacto y elija Grabar Datos.",
+                                  "\rNach der installation 'Daten Speichern'."};
+const LanguageText kWriting = {"\rWriting Data", "\rGrabando Datos", nullptr};
+const LanguageText kSavedFirst = {"\rData saved, process complete!", "\rProceso Finalizado",
+                                  nullptr};
 
 const std::array<Reading, 10> kSpeedBands = {{
     {"     0 - 1000 r/min", "111"},

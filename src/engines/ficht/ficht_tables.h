@@ -4,7 +4,7 @@
 // answers to Connect, Diagnosis, the service functions, Engine Info, Live
 // Data and the actuator tests. Texts are UTF-8.
 
-#include "link/bilingual.h"
+#include "app/language_text.h"
 
 #include <QString>
 
@@ -31,26 +31,20 @@ inline constexpr int kHoursField = 6;
 
 // Diagnosis: the one stored fault, after the catalogue's MsgFaultCode.
 inline constexpr const char *kFaultCodeLine = "12 Actived    Detected at 27 hours";
-extern const std::array<const char *, 7> kFaultLinesEnglish;
-extern const std::array<const char *, 6> kFaultLinesSpanish;
+extern const std::array<LanguageText, 7> kFaultLines;
 
 // Service panel. Texts of English, Spanish and German; each message label
 // text starts with a carriage return where it says so.
-struct ServiceText {
-    const char *english;
-    const char *spanish;
-    const char *german; // nullptr: German shows the English text
-};
 inline constexpr const char *kServiceCaption = "Service";
 inline constexpr const char *kActualCaption = "Actual";
-extern const ServiceText kReplaceEcuCaption;
-extern const ServiceText kReplaceFirst;
-extern const ServiceText kReplaceSecond;
-extern const ServiceText kReading;
-extern const ServiceText kReadFirst;
-extern const ServiceText kReadSecond;
-extern const ServiceText kWriting;
-extern const ServiceText kSavedFirst;
+extern const LanguageText kReplaceEcuCaption;
+extern const LanguageText kReplaceFirst;
+extern const LanguageText kReplaceSecond;
+extern const LanguageText kReading;
+extern const LanguageText kReadFirst;
+extern const LanguageText kReadSecond;
+extern const LanguageText kWriting;
+extern const LanguageText kSavedFirst;
 inline constexpr const char *kReadOk = "Read Ok";
 
 // Engine Operating Info panel.

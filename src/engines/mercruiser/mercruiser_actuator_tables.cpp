@@ -15,9 +15,9 @@ constexpr ActuatorNotice kFuelPumpNotice{
 constexpr ActuatorNotice kNoNotice{{"", ""}, {"", ""}};
 } // namespace
 
-const unitlink::BilingualText kPressStart{"Press Start Button", "Pulse Start"};
-const unitlink::BilingualText kInjectorWord{"Injector", "Inyector"};
-const unitlink::BilingualText kCoilWord{"Coil", "Bobina"};
+const LanguageText kPressStart{"Press Start Button", "Pulse Start"};
+const LanguageText kInjectorWord{"Injector", "Inyector"};
+const LanguageText kCoilWord{"Coil", "Bobina"};
 
 const std::array<TestButton, 7> kTestButtons = {{
     {"Command7", &ERRORS32::CapSetEngineLocation, TestKind::EngineLocation, kNoTest},
@@ -59,25 +59,23 @@ const std::array<TestNotices, 5> kTestNotices = {{
     {kBuzzerTest, {{"\r\r\r\r", "\r\r\r\r"}, kPressStart}, kNoNotice},
 }};
 
-const std::array<unitlink::BilingualText, 4> kLocations = {{
+const std::array<LanguageText, 4> kLocations = {{
     {"Starboard", "Estribor"},
     {"Port", "Babor"},
     {"Starboard 2 Inside", "Estribor 2 Interior"},
     {"Port 2 Inside", "Babor 2 Interior"},
 }};
 
-const unitlink::BilingualText kCurrentLocation{"Current Engine Location", "Ubicación Actual"};
-const unitlink::BilingualText kAvailableLocations{"Available Engine Locations",
-                                                  "Ubicaciónes Disponibles"};
-const unitlink::BilingualText kSetNewLocation{"SET New Location", "Confirme Nueva Ubicación"};
-const unitlink::BilingualText kIgnitionWarning{
+const LanguageText kCurrentLocation{"Current Engine Location", "Ubicación Actual"};
+const LanguageText kAvailableLocations{"Available Engine Locations", "Ubicaciónes Disponibles"};
+const LanguageText kSetNewLocation{"SET New Location", "Confirme Nueva Ubicación"};
+const LanguageText kIgnitionWarning{
     " The ignition must be turned off for 10 seconds, for the changes to take effect!",
-    " Para que los cambios sean efectivos, debe quitar el contacto al menos 10 segundos."};
-const char *const kIgnitionWarningGerman = " Die Zündung muss für 10 sekunden ausgeschaltet "
-                                           "werden, um die Veränderungen zu aktivieren!";
+    " Para que los cambios sean efectivos, debe quitar el contacto al menos 10 segundos.",
+    " Die Zündung muss für 10 sekunden ausgeschaltet werden, um die Veränderungen zu aktivieren!"};
 
 QString noticeText(const ActuatorNotice &notice) {
-    return unitlink::bilingual(notice.first) + unitlink::bilingual(notice.second);
+    return inLanguage(notice.first) + inLanguage(notice.second);
 }
 
 const TestNotices *noticesFor(TestCode code) {

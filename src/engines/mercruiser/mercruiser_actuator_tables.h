@@ -4,7 +4,7 @@
 // location: test buttons, instructions and warnings, cylinder rows and the
 // four locations. Texts are UTF-8.
 
-#include "link/bilingual.h"
+#include "app/language_text.h"
 
 #include <QString>
 
@@ -14,8 +14,8 @@ namespace mercruiser {
 
 // A text given in two parts, the second appended to the first.
 struct ActuatorNotice {
-    unitlink::BilingualText first;
-    unitlink::BilingualText second;
+    LanguageText first;
+    LanguageText second;
 };
 QString noticeText(const ActuatorNotice &notice);
 
@@ -56,12 +56,12 @@ inline constexpr const char *kStartCaption = "Start";
 inline constexpr const char *kOkCaption = "Ok";
 inline constexpr const char *kPerformingTest = "Performing Test";
 inline constexpr const char *kCancelCaption = "Cancel";
-extern const unitlink::BilingualText kPressStart;
+extern const LanguageText kPressStart;
 
 // CylinderPanel: a row label is the word of the test, a space and the row number.
 inline constexpr int kCylinderRows = 8;
-extern const unitlink::BilingualText kInjectorWord;
-extern const unitlink::BilingualText kCoilWord;
+extern const LanguageText kInjectorWord;
+extern const LanguageText kCoilWord;
 inline constexpr const char *kRowOn = "On";
 inline constexpr const char *kRowOff = "Off";
 inline constexpr const char *kExitCaption = "Exit";
@@ -86,13 +86,12 @@ inline constexpr int kTachometerStep = 50;
 // EngineLocationPanel.
 inline constexpr const char *kLocationCaption = "Engine Location";
 inline constexpr const char *kSetCaption = "Set";
-extern const std::array<unitlink::BilingualText, 4> kLocations;
+extern const std::array<LanguageText, 4> kLocations;
 // The panel's captions and the warning after Set, chosen when the screen
 // loads; German has a warning of its own.
-extern const unitlink::BilingualText kCurrentLocation;
-extern const unitlink::BilingualText kAvailableLocations;
-extern const unitlink::BilingualText kSetNewLocation;
-extern const unitlink::BilingualText kIgnitionWarning;
-extern const char *const kIgnitionWarningGerman;
+extern const LanguageText kCurrentLocation;
+extern const LanguageText kAvailableLocations;
+extern const LanguageText kSetNewLocation;
+extern const LanguageText kIgnitionWarning;
 
 } // namespace mercruiser

@@ -91,12 +91,10 @@ QPixmap arrowPicture(bool up) {
 MercruiserActuators::MercruiserActuators(unitlink::ScreenHost &host)
     : QObject(host.panelParent()), host_(host), runs_(host) {
     setObjectName(QStringLiteral("MercruiserActuators"));
-    currentLocationText_ = unitlink::bilingual(kCurrentLocation);
-    availableLocationsText_ = unitlink::bilingual(kAvailableLocations);
-    setNewLocationText_ = unitlink::bilingual(kSetNewLocation);
-    ignitionWarningText_ = ERRORS32::LanguageCode == ERRORS32::German
-                               ? QString::fromUtf8(kIgnitionWarningGerman)
-                               : unitlink::bilingual(kIgnitionWarning);
+    currentLocationText_ = inLanguage(kCurrentLocation);
+    availableLocationsText_ = inLanguage(kAvailableLocations);
+    setNewLocationText_ = inLanguage(kSetNewLocation);
+    ignitionWarningText_ = inLanguage(kIgnitionWarning);
     buildActuatorPanel();
     buildCylinderPanel();
     buildIdleAirPanel();
@@ -420,7 +418,7 @@ ui::CommandButton *MercruiserActuators::buttonOf(TestCode code) const {
 // CylinderPanel
 
 void MercruiserActuators::openCylinderPanel() {
-    const QString word = unitlink::bilingual(testCode_ == kCoilTest ? kCoilWord : kInjectorWord);
+    const QString word = inLanguage(testCode_ == kCoilTest ? kCoilWord : kInjectorWord);
     actuatorPanel_->hide();
     cylinders_->open(buttonOf(testCode_)->text(), word, text(kRowOff), text(kRowOn));
     startButton_->setEnabled(false);
@@ -554,9 +552,9 @@ void MercruiserActuators::openLocationPanel() {
     const unitlink::RunTickets::Ticket opening = locationOpenings_.begin(0);
     if (!host_.BusyWait(kLocationWait) || !locationOpenings_.isCurrent(opening))
         return;
-    locationCombo_->setEditText(unitlink::bilingual(kLocations[0]));
-    for (const unitlink::BilingualText &location : kLocations)
-        locationCombo_->addItem(unitlink::bilingual(location));
+    locationCombo_->setEditText(inLanguage(kLocations[0]));
+    for (const LanguageText &location : kLocations)
+        locationCombo_->addItem(inLanguage(location));
     host_.clearResults();
     locationCaptionLabel_->setText(currentLocationText_);
     actuatorPanel_->hide();

@@ -9,11 +9,11 @@
 namespace mercruiser {
 
 namespace {
-constexpr unitlink::BilingualText kTemperature{"ºF", "ºC"};
-constexpr unitlink::BilingualText kPsi{"PSI", "PSI"};
-constexpr unitlink::BilingualText kPercent{"%", "%"};
-constexpr unitlink::BilingualText kVolt{"Volt", "Volt"};
-constexpr unitlink::BilingualText kCount{"#", "#"};
+constexpr LanguageText kTemperature{"ºF", "ºC"};
+constexpr LanguageText kPsi{"PSI", "PSI"};
+constexpr LanguageText kPercent{"%", "%"};
+constexpr LanguageText kVolt{"Volt", "Volt"};
+constexpr LanguageText kCount{"#", "#"};
 } // namespace
 
 const std::array<LiveParameter, 12> kLiveLeftBlock = {{

@@ -4,7 +4,7 @@
 // parameters in two blocks of the grid. A few of them switch between two
 // values with the position of the step counter in its cycle. Texts are UTF-8.
 
-#include "link/bilingual.h"
+#include "app/language_text.h"
 
 #include <QString>
 
@@ -15,8 +15,8 @@ namespace mercruiser {
 // One parameter. It shows `value`, and `inner` while the step lies between
 // `from` and `to` (both included); `from` 0 means it never switches.
 struct LiveParameter {
-    unitlink::BilingualText name;
-    unitlink::BilingualText unit;
+    LanguageText name;
+    LanguageText unit;
     double value;
     double inner = 0;
     int from = 0;

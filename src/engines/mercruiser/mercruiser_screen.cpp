@@ -72,12 +72,12 @@ QString hoursText(double hours) {
 QStringList diagnosisLines(qint16 count) {
     QStringList lines;
     lines << ERRORS32::MsgFaultsDetected + QString::number(count) + QStringLiteral("  ") +
-                 unitlink::bilingual(kDiagnosisHint);
+                 inLanguage(kDiagnosisHint);
     lines << QStringLiteral(" ");
     for (const DiagnosedFault &fault : kDiagnosedFaults) {
         lines << ERRORS32::MsgFaultCode + QString::fromUtf8(fault.code) + QStringLiteral("  ") +
-                     unitlink::bilingual(fault.state);
-        lines << unitlink::bilingual(fault.description);
+                     inLanguage(fault.state);
+        lines << inLanguage(fault.description);
         lines << QStringLiteral(" ");
     }
     return lines;
@@ -88,10 +88,9 @@ QStringList freezeFrameLines() {
     lines << QString::fromUtf8(kFreezeFrameFault);
     lines << QString(kFreezeFrameRuleLength, QLatin1Char('-'));
     for (const FreezeFrameValue &row : kFreezeFrameValues)
-        lines << QStringLiteral(" ") +
-                     unitlink::bilingual(row.name).leftJustified(kFreezeNameWidth) +
+        lines << QStringLiteral(" ") + inLanguage(row.name).leftJustified(kFreezeNameWidth) +
                      QString::fromUtf8(row.value).leftJustified(kFreezeValueWidth) +
-                     unitlink::bilingual(row.unit);
+                     inLanguage(row.unit);
     return lines;
 }
 
@@ -297,7 +296,7 @@ void MercruiserScreen::readLogInfo() {
     // shown while this reading waited may have filled it.
     infoResultList->clear();
     infoResultList->addItems(logInfoLines());
-    infoResultPanel->setTitle(unitlink::bilingual(kLogInfoCaption));
+    infoResultPanel->setTitle(inLanguage(kLogInfoCaption));
     progressPanel->hide();
     showInfoResult(Reading::List, true);
     DisableButtonBar();
@@ -372,14 +371,14 @@ void MercruiserScreen::openFaultDetail(QListWidgetItem *item) {
             continue;
         // A language without a second explanation line shows none, rather
         // than the line an earlier fault left in its slot.
-        FaultTextSlots[1] = unitlink::bilingual(fault.explanation1);
-        FaultTextSlots[2] = unitlink::bilingual(fault.explanation2);
-        FaultTextSlots[7] = unitlink::bilingual(fault.rootCause1);
-        FaultTextSlots[8] = unitlink::bilingual(fault.rootCause2);
+        FaultTextSlots[1] = inLanguage(fault.explanation1);
+        FaultTextSlots[2] = inLanguage(fault.explanation2);
+        FaultTextSlots[7] = inLanguage(fault.rootCause1);
+        FaultTextSlots[8] = inLanguage(fault.rootCause2);
     }
     stopLiveRun();
-    explanationHeading->setText(unitlink::bilingual(kExplanationHeading));
-    rootCauseHeading->setText(unitlink::bilingual(kRootCauseHeading));
+    explanationHeading->setText(inLanguage(kExplanationHeading));
+    rootCauseHeading->setText(inLanguage(kRootCauseHeading));
     faultPanel->setTitle(ERRORS32::MsgFaultCode + code);
     // A panel that already holds the ButtonBar keeps it when this one closes.
     if (!faultPanel->isVisible())
@@ -417,7 +416,7 @@ void MercruiserScreen::readHistoric() {
     ui::setHourglass();
     if (!exchangeProgress(ticket))
         return;
-    resultList->addItem(unitlink::bilingual(kFreezeFrameHeader));
+    resultList->addItem(inLanguage(kFreezeFrameHeader));
     resultList->addItem(QStringLiteral(" "));
     if (!exchangeWait(ticket, kShortPause))
         return;
@@ -437,9 +436,9 @@ void MercruiserScreen::readHistoric() {
 void MercruiserScreen::openErase() {
     stopLiveRun();
     DetailLock = 1;
-    erasePanel->setTitle(unitlink::bilingual(kEraseCaption));
+    erasePanel->setTitle(inLanguage(kEraseCaption));
     for (int i = 0; i < int(eraseOptions.size()); ++i)
-        eraseOptions[i]->setText(unitlink::bilingual(kEraseOptions[i].caption));
+        eraseOptions[i]->setText(inLanguage(kEraseOptions[i].caption));
     eraseOptions[0]->setChecked(true);
     openPanel(erasePanel, eraseExitButton);
 }

@@ -11,8 +11,7 @@ const std::array<const char *, 5> kIdentificationLines = {
 
 const std::array<const char *, 3> kInfoOptions = {"System Info", "R.P.M. Info", "Log Info"};
 
-const unitlink::BilingualText kLogInfoCaption = {"Fault Log Data (Seconds)",
-                                                 "Histórico Datos (Segundos)"};
+const LanguageText kLogInfoCaption = {"Fault Log Data (Seconds)", "Histórico Datos (Segundos)"};
 
 const std::array<const char *, 19> kSystemInfoLines = {
     "03MY 507L BRAVO",
@@ -73,8 +72,8 @@ const std::array<LogEvent, 22> kLogEvents = {{
     {"Warning Horn Output", 479},
 }};
 
-const unitlink::BilingualText kDiagnosisHint = {"(Click on Fault Code to see more info)",
-                                                "(Click sobre Código Fallo para más información)"};
+const LanguageText kDiagnosisHint = {"(Click on Fault Code to see more info)",
+                                     "(Click sobre Código Fallo para más información)"};
 
 const std::array<DiagnosedFault, 2> kDiagnosedFaults = {{
     {"43",
@@ -102,10 +101,10 @@ const std::array<FaultExplanation, 2> kFaultExplanations = {{
      {"Coil problem.", "Sustituya la bobina."}},
 }};
 
-const unitlink::BilingualText kExplanationHeading = {"Fault Explanation", "Causas Posibles"};
-const unitlink::BilingualText kRootCauseHeading = {"Possible Root Cause", "Procedimiento"};
+const LanguageText kExplanationHeading = {"Fault Explanation", "Causas Posibles"};
+const LanguageText kRootCauseHeading = {"Possible Root Cause", "Procedimiento"};
 
-const unitlink::BilingualText kFreezeFrameHeader = {" Freeze Frame Data:", " Histórico de Fallos:"};
+const LanguageText kFreezeFrameHeader = {" Freeze Frame Data:", " Histórico de Fallos:"};
 
 const std::array<FreezeFrameValue, 11> kFreezeFrameValues = {{
     {{"Barometric Pressure", "Presión Barometrica"}, "14.83", {"PSI", "PSI"}},
@@ -121,8 +120,8 @@ const std::array<FreezeFrameValue, 11> kFreezeFrameValues = {{
     {{"Frecuency County", "El Fallo ocurrió (veces):"}, "2", {"", ""}},
 }};
 
-const unitlink::BilingualText kEraseCaption = {"Erase Faults, Historic and R.P.M.",
-                                               "Borrar Fallos, Historico y R.P.M."};
+const LanguageText kEraseCaption = {"Erase Faults, Historic and R.P.M.",
+                                    "Borrar Fallos, Historico y R.P.M."};
 
 const std::array<EraseOption, 3> kEraseOptions = {{
     {{"Erase Active Faults", "Borrar Fallos Activos"}, &ERRORS32::MsgFaultsErased, nullptr},

@@ -4,7 +4,7 @@
 // unit answers to Connect, Engine Info, Diagnosis, Historic and the erase
 // options. Texts are UTF-8.
 
-#include "link/bilingual.h"
+#include "app/language_text.h"
 
 #include <QString>
 
@@ -20,7 +20,7 @@ extern const std::array<const char *, 5> kIdentificationLines;
 // Engine Info.
 extern const std::array<const char *, 3> kInfoOptions; // System, R.P.M., Log
 inline constexpr const char *kInfoResultCaption = "Info";
-extern const unitlink::BilingualText kLogInfoCaption;
+extern const LanguageText kLogInfoCaption;
 
 // System Info: a blank line is one space.
 extern const std::array<const char *, 19> kSystemInfoLines;
@@ -51,11 +51,11 @@ extern const std::array<LogEvent, 22> kLogEvents;
 // spaces and the hint) and a blank line; then per fault its line (the
 // catalogue's MsgFaultCode, the code, two spaces, the state), its
 // description and a blank line.
-extern const unitlink::BilingualText kDiagnosisHint;
+extern const LanguageText kDiagnosisHint;
 struct DiagnosedFault {
     const char *code; // followed by two spaces in the fault line
-    unitlink::BilingualText state;
-    unitlink::BilingualText description;
+    LanguageText state;
+    LanguageText description;
 };
 extern const std::array<DiagnosedFault, 2> kDiagnosedFaults;
 
@@ -64,37 +64,37 @@ extern const std::array<DiagnosedFault, 2> kDiagnosedFaults;
 inline constexpr int kFaultTextSlots = 36;
 struct FaultExplanation {
     int code;
-    unitlink::BilingualText explanation1; // slot 1
-    unitlink::BilingualText explanation2; // slot 2
-    unitlink::BilingualText rootCause1;   // slot 7
-    unitlink::BilingualText rootCause2;   // slot 8
+    LanguageText explanation1; // slot 1
+    LanguageText explanation2; // slot 2
+    LanguageText rootCause1;   // slot 7
+    LanguageText rootCause2;   // slot 8
 };
 extern const std::array<FaultExplanation, 2> kFaultExplanations;
-extern const unitlink::BilingualText kExplanationHeading;
-extern const unitlink::BilingualText kRootCauseHeading;
+extern const LanguageText kExplanationHeading;
+extern const LanguageText kRootCauseHeading;
 inline constexpr const char *kNoteHeading = "Note:";
 
 // Historic: the freeze-frame record of a stored fault. Record lines after the
 // two fixed ones are: a space, the name padded to kFreezeNameWidth, the value
 // padded to kFreezeValueWidth, the unit.
-extern const unitlink::BilingualText kFreezeFrameHeader;
+extern const LanguageText kFreezeFrameHeader;
 inline constexpr const char *kFreezeFrameFault =
     " Fault Code: 94 PITOT Pressure Circuit (Low Signal)";
 inline constexpr int kFreezeFrameRuleLength = 85;
 inline constexpr int kFreezeNameWidth = 50;
 inline constexpr int kFreezeValueWidth = 10;
 struct FreezeFrameValue {
-    unitlink::BilingualText name;
+    LanguageText name;
     const char *value;
-    unitlink::BilingualText unit;
+    LanguageText unit;
 };
 extern const std::array<FreezeFrameValue, 11> kFreezeFrameValues;
 
 // Erase Faults: the panel caption and its three options with the message
 // each one leaves (a catalogue entry, or a text for every language).
-extern const unitlink::BilingualText kEraseCaption;
+extern const LanguageText kEraseCaption;
 struct EraseOption {
-    unitlink::BilingualText caption;
+    LanguageText caption;
     const QString *catalogueMessage;
     const char *message;
 };

@@ -52,7 +52,7 @@ YamahaScreen::YamahaScreen() : EngineScreen(yamahaSetup()) {
     buildUnshownPanels();
     livePanel = new YamahaLivePanel(*this);
     actuators = new YamahaActuators(*this);
-    identificationPanel->setTitle(unitlink::bilingual(kIdentificationCaption));
+    identificationPanel->setTitle(inLanguage(kIdentificationCaption));
 
     connect(engineInfoButton, &QPushButton::clicked, this, [this] { showEngineInfo(); });
     connect(diagnosisButton, &QPushButton::clicked, this, [this] { diagnose(); });
@@ -162,7 +162,7 @@ QStringList YamahaScreen::identificationLines() const {
 }
 
 QString YamahaScreen::identificationCaption() const {
-    return unitlink::bilingual(kIdentificationCaption);
+    return inLanguage(kIdentificationCaption);
 }
 
 void YamahaScreen::showEngineInfo() {
@@ -196,8 +196,7 @@ void YamahaScreen::diagnose() {
     if (!exchangeProgress(ticket) || !exchangeWait(ticket, kShortPause))
         return;
     if (ActiveFaultCount >= 1) {
-        listFaults(ActiveFaultCount, unitlink::bilingual(kFaultCodeLine),
-                   unitlink::bilingualLines(kFaultLines));
+        listFaults(ActiveFaultCount, inLanguage(kFaultCodeLine), linesInLanguage(kFaultLines));
         endExchange();
         recordDiagnosis(
             model, {QString::fromUtf8(kFaultCodeLine.english).section(QLatin1Char(' '), 0, 0)});

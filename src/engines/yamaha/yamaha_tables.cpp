@@ -16,7 +16,7 @@ const std::array<SpeedBand, 4> kSpeedBands = {{
     {"6000 - 8000 r/min", "11,94"},
 }};
 
-const std::array<unitlink::BilingualText, 3> kFaultLines = {{
+const std::array<LanguageText, 3> kFaultLines = {{
     {"Intake temperature sensor", "Sensor de temperatura del aire de admisión."},
     {"Check engine monitor", "Compruebe datos del sensor en parámetros de motor."},
     {"Check wired, socket and sensor resistance.",

@@ -4,7 +4,7 @@
 // answers to Connect, Engine Info, Diagnosis, Live Data and the actuator
 // tests. Texts are UTF-8.
 
-#include "link/bilingual.h"
+#include "app/language_text.h"
 
 #include <array>
 
@@ -13,7 +13,7 @@ namespace yamaha {
 inline constexpr const char *kWindowCaption = "Yamaha";
 inline constexpr const char *kUnitName = "Yamaha Outboard";
 // The IdentificationPanel keeps this caption before and after Connect.
-inline constexpr unitlink::BilingualText kIdentificationCaption = {"Engine Info", "Datos Motor"};
+inline constexpr LanguageText kIdentificationCaption = {"Engine Info", "Datos Motor"};
 inline constexpr int kProgressSteps = 50;
 
 // Connect: the identification lines, the same in every language.
@@ -34,9 +34,9 @@ extern const std::array<SpeedBand, 4> kSpeedBands;
 inline constexpr const char *kTotalHours = "19,34";
 
 // Diagnosis: the one stored fault, after the catalogue's MsgFaultCode.
-inline constexpr unitlink::BilingualText kFaultCodeLine = {"23   Detected at: 4,50 hours",
-                                                           "23   Detectado con: 4,50 horas"};
-extern const std::array<unitlink::BilingualText, 3> kFaultLines;
+inline constexpr LanguageText kFaultCodeLine = {"23   Detected at: 4,50 hours",
+                                                "23   Detectado con: 4,50 horas"};
+extern const std::array<LanguageText, 3> kFaultLines;
 
 // Live Data: a name is a catalogue caption with an optional suffix, or a
 // fixed text; the value is what each tick writes (the intake readings

@@ -5,15 +5,15 @@
 class QGroupBox;
 class QLabel;
 
-namespace unitlink {
+namespace testing {
 
-// The shared skeleton on its own, for an engine family whose screen has not
-// been built yet: it connects, opens and closes a function panel, shows the
+// The shared skeleton on its own, so that its tests need no engine family's
+// screen: it connects, opens and closes a function panel, shows the
 // no-fault message and runs a repeated display with its stop flag.
-class SkeletonScreen : public EngineScreen {
+class SkeletonScreen : public unitlink::EngineScreen {
     Q_OBJECT
 public:
-    explicit SkeletonScreen(const ScreenSetup &setup);
+    explicit SkeletonScreen(const unitlink::ScreenSetup &setup);
 
     QGroupBox *infoPanel;
     ui::CommandButton *infoExitButton;
@@ -27,4 +27,4 @@ private:
     void startLive();
 };
 
-} // namespace unitlink
+} // namespace testing

@@ -1,13 +1,13 @@
-#include "link/skeleton_screen.h"
+#include "support/skeleton_screen.h"
 
 #include "app/errors32.h"
 #include "ui/controls.h"
 #include "ui/pointer.h"
 #include "ui/twips.h"
 
-namespace unitlink {
+namespace testing {
 
-SkeletonScreen::SkeletonScreen(const ScreenSetup &setup) : EngineScreen(setup) {
+SkeletonScreen::SkeletonScreen(const unitlink::ScreenSetup &setup) : EngineScreen(setup) {
     const QRect area = kPanelArea;
 
     infoPanel = ui::frame(QStringLiteral("Frame13"), QStringLiteral("Info"), this);
@@ -53,7 +53,7 @@ SkeletonScreen::SkeletonScreen(const ScreenSetup &setup) : EngineScreen(setup) {
 }
 
 void SkeletonScreen::diagnose() {
-    const RunTickets::Ticket ticket = beginExchange(unitlink::Run::Diagnosis);
+    const unitlink::RunTickets::Ticket ticket = beginExchange(unitlink::Run::Diagnosis);
     resultList->clear();
     ui::setHourglass();
     if (!exchangeProgress(ticket) || !exchangeWait(ticket, 2))
@@ -68,4 +68,4 @@ void SkeletonScreen::startLive() {
                   [this] { return BusyWait(600); });
 }
 
-} // namespace unitlink
+} // namespace testing
