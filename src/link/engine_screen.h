@@ -164,9 +164,7 @@ protected:
     // found (none: a dash). Called only where a reading completes.
     void recordDiagnosis(const QString &model, const QStringList &faults);
 
-    // Controls, by role.
-    QGroupBox *buttonBarFrame;
-    ui::CommandButton *connectButton;
+    // Controls the screens work with, by role.
     ui::CommandButton *engineInfoButton;
     ui::CommandButton *diagnosisButton;
     ui::CommandButton *actuatorsButton;
@@ -182,12 +180,16 @@ protected:
     ui::Picture *picture; // nullptr when the screen has none
     QListWidget *identificationList;
     QGroupBox *progressPanel;
+
+private:
+    // Controls only the skeleton works with.
+    QGroupBox *buttonBarFrame;
+    ui::CommandButton *connectButton;
     QLabel *progressLabel;
     QGroupBox *messagePanel;
     QLabel *messageLabel;
     ui::CommandButton *messageExitButton;
 
-private:
     void buildButtonBar();
     void buildIdentificationPanel();
     void buildProgressAndMessagePanels();

@@ -8,7 +8,7 @@
 namespace testing {
 
 SkeletonScreen::SkeletonScreen(const unitlink::ScreenSetup &setup) : EngineScreen(setup) {
-    const QRect area = kPanelArea;
+    const QRect area = unitlink::kPanelArea;
 
     infoPanel = ui::frame(QStringLiteral("Frame13"), QStringLiteral("Info"), this);
     ui::place(infoPanel, area);

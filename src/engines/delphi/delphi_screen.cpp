@@ -29,24 +29,9 @@ unitlink::ScreenSetup delphiSetup() {
 }
 
 // The identification panel: two columns of caption and value, in twips.
-constexpr int kFieldTop = 330;
-constexpr int kFieldPitch = 360;
-constexpr int kFieldHeight = 300;
-constexpr int kColumnLeft[2] = {120, 2640};
-constexpr int kCaptionWidth[2] = {1680, 1560};
-constexpr int kValueWidth[2] = {780, 810};
-
-QString textOf(const Caption &caption) {
-    switch (caption.kind) {
-    case Caption::Kind::Fixed:
-        return QString::fromUtf8(caption.text);
-    case Caption::Kind::EngineAnd:
-        return ERRORS32::CapEngine + QString::fromUtf8(caption.text);
-    case Caption::Kind::Catalogue:
-        return *caption.catalogue;
-    }
-    return QString();
-}
+constexpr unitlink::FieldColumns kFieldColumns{
+    330, 360, 300, {120, 2640}, {1680, 1560}, {780, 810}, 0,
+};
 
 } // namespace
 
@@ -79,29 +64,21 @@ DelphiScreen::DelphiScreen() : EngineScreen(delphiSetup()) {
 }
 
 void DelphiScreen::buildSummaryFields() {
+    unitlink::CaptionValueBlock fields(identificationPanel, kFieldColumns);
     for (int i = 0; i < int(kSummaryFields.size()); ++i) {
-        const int column = i % 2;
-        const int top = kFieldTop + (i / 2) * kFieldPitch;
-        const int left = kColumnLeft[column];
-        auto *caption = ui::label(ui::indexedName(QStringLiteral("Label1"), i),
-                                  textOf(kSummaryFields[i].beforeConnect), identificationPanel);
-        ui::place(caption, left, top, kCaptionWidth[column], kFieldHeight);
-        auto *value =
-            ui::label(ui::indexedName(QStringLiteral("Label2"), i), QString(), identificationPanel);
-        value->setNameLabel(caption);
-        ui::place(value, left + kCaptionWidth[column], top, kValueWidth[column], kFieldHeight);
+        fields.add(kSummaryFields[i].beforeConnect, i / 2, i % 2);
         // The picture fills the panel until Connect; the pairs show after it.
-        caption->hide();
-        value->hide();
-        summaryCaptions[i] = caption;
-        summaryValues[i] = value;
+        fields.captions[i]->hide();
+        fields.values[i]->hide();
+        summaryCaptions[i] = fields.captions[i];
+        summaryValues[i] = fields.values[i];
     }
 }
 
 void DelphiScreen::showIdentification() {
     identificationPanel->setTitle(QString::fromUtf8(kConnectedCaption));
     for (int i = 0; i < int(kSummaryFields.size()); ++i) {
-        summaryCaptions[i]->setText(textOf(kSummaryFields[i].afterConnect));
+        summaryCaptions[i]->setText(unitlink::captionText(kSummaryFields[i].afterConnect));
         summaryCaptions[i]->show();
     }
     if (picture)

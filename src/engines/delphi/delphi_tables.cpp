@@ -6,15 +6,9 @@
 namespace delphi {
 
 namespace {
-constexpr Caption fixed(const char *text) {
-    return {Caption::Kind::Fixed, text, nullptr};
-}
-constexpr Caption engineAnd(const char *suffix) {
-    return {Caption::Kind::EngineAnd, suffix, nullptr};
-}
-constexpr Caption catalogue(const QString &text) {
-    return {Caption::Kind::Catalogue, nullptr, &text};
-}
+constexpr auto fixed = unitlink::FieldCaption::fixed;
+constexpr auto engineAnd = unitlink::FieldCaption::engineAnd;
+constexpr auto catalogue = unitlink::FieldCaption::fromCatalogue;
 } // namespace
 
 const std::array<SummaryField, 8> kSummaryFields = {{

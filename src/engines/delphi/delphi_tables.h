@@ -5,6 +5,7 @@
 // Texts are UTF-8.
 
 #include "app/language_text.h"
+#include "link/caption_value_block.h"
 
 #include <QString>
 
@@ -17,16 +18,10 @@ inline constexpr const char *kUnitName = "GM Delco";
 inline constexpr int kConnectSteps = 25;
 
 // The identification panel: four rows of caption and value in two columns,
-// filled row by row. A caption is a fixed text, the catalogue's CapEngine
-// followed by a suffix, or a catalogue text.
-struct Caption {
-    enum class Kind { Fixed, EngineAnd, Catalogue } kind;
-    const char *text;         // the fixed text, or the suffix after CapEngine
-    const QString *catalogue; // the catalogue text
-};
+// filled row by row.
 struct SummaryField {
-    Caption beforeConnect;
-    Caption afterConnect;
+    unitlink::FieldCaption beforeConnect;
+    unitlink::FieldCaption afterConnect;
     const char *value;
 };
 extern const std::array<SummaryField, 8> kSummaryFields;

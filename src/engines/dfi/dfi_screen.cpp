@@ -216,10 +216,6 @@ QString DfiScreen::identificationCaption() const {
     return text(kConnectedUnitName);
 }
 
-void DfiScreen::appendProgress(const QString &bars) {
-    progressLabel->setText(progressLabel->text() + bars);
-}
-
 // ---- Faults ---------------------------------------------------------------
 
 void DfiScreen::diagnose() {

@@ -79,6 +79,4 @@ private:
     void vehicleEnter(int box);
     void vehicleEscape(int box);
     void closeVehicleData(bool emptyAll);
-
-    void appendProgress(const QString &bars);
 };

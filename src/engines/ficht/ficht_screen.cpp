@@ -29,27 +29,9 @@ unitlink::ScreenSetup fichtSetup() {
 }
 
 // The identification panel: two columns of caption and value, in twips.
-constexpr int kFieldTop = 330;
-constexpr int kFieldPitch = 360;
-constexpr int kFieldHeight = 300;
-constexpr int kColumnLeft[2] = {120, 2640};
-constexpr int kCaptionWidth[2] = {1380, 1140};
-constexpr int kValueWidth[2] = {1080, 1230};
-constexpr int kWideValueWidth = 3510;
-
-QString captionOf(const IdentificationField &field) {
-    switch (field.kind) {
-    case IdentificationField::Caption::Fixed:
-        return QString::fromUtf8(field.caption);
-    case IdentificationField::Caption::EngineAnd:
-        return ERRORS32::CapEngine + QString::fromUtf8(field.caption);
-    case IdentificationField::Caption::Hours:
-        return ERRORS32::CapHours;
-    case IdentificationField::Caption::None:
-        break;
-    }
-    return QString();
-}
+constexpr unitlink::FieldColumns kFieldColumns{
+    330, 360, 300, {120, 2640}, {1380, 1140}, {1080, 1230}, 3510,
+};
 
 } // namespace
 
@@ -86,29 +68,10 @@ FichtScreen::FichtScreen() : EngineScreen(fichtSetup()) {
 }
 
 void FichtScreen::buildIdentificationFields() {
-    for (int i = 0; i < int(kIdentificationFields.size()); ++i) {
-        const IdentificationField &field = kIdentificationFields[i];
-        const int top = kFieldTop + field.row * kFieldPitch;
-        const int left = kColumnLeft[field.column];
-        auto *caption = ui::label(ui::indexedName(QStringLiteral("Label1"), i), captionOf(field),
-                                  identificationPanel);
-        ui::place(caption, left, top, kCaptionWidth[field.column], kFieldHeight);
-        auto *value =
-            ui::label(ui::indexedName(QStringLiteral("Label2"), i), QString(), identificationPanel);
-        // A value without a caption takes the caption's room as well.
-        const bool uncaptioned = field.kind == IdentificationField::Caption::None;
-        const int valueLeft = uncaptioned ? left : left + kCaptionWidth[field.column];
-        const int valueWidth = field.wide ? kWideValueWidth
-                                          : kValueWidth[field.column] +
-                                                (uncaptioned ? kCaptionWidth[field.column] : 0);
-        ui::place(value, valueLeft, top, valueWidth, kFieldHeight);
-        if (uncaptioned)
-            caption->hide();
-        else
-            value->setNameLabel(caption);
-        identificationCaptions[i] = caption;
-        identificationValues[i] = value;
-    }
+    unitlink::CaptionValueBlock fields(identificationPanel, kFieldColumns);
+    for (const IdentificationField &field : kIdentificationFields)
+        fields.add(field.caption, field.row, field.column, field.wide);
+    std::copy(fields.values.cbegin(), fields.values.cend(), identificationValues.begin());
 }
 
 void FichtScreen::clearForConnect() {

@@ -25,8 +25,7 @@ class FichtScreen : public unitlink::EngineScreen {
 public:
     FichtScreen();
 
-    // The identification panel's captions and values, in table order.
-    std::array<QLabel *, ficht::kIdentificationFields.size()> identificationCaptions{};
+    // The identification panel's values, in table order.
     std::array<QLabel *, ficht::kIdentificationFields.size()> identificationValues{};
     // The engine's total hours as the screen shows them.
     QLabel *hoursValue() const { return identificationValues[ficht::kHoursField]; }

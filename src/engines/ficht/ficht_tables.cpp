@@ -1,17 +1,19 @@
 #include "engines/ficht/ficht_tables.h"
 
+#include "app/errors32.h"
+
 namespace ficht {
 
-using Caption = IdentificationField::Caption;
+using unitlink::FieldCaption;
 
 const std::array<IdentificationField, 7> kIdentificationFields = {{
-    {Caption::EngineAnd, " Model", "J150FSXECR", 0, 0, true},
-    {Caption::EngineAnd, " Serial", "4466419", 1, 0, false},
-    {Caption::None, nullptr, "150 FFI PILOT", 1, 1, false},
-    {Caption::Fixed, "Software Ver:", "3030000", 2, 0, false},
-    {Caption::Fixed, "ECU Serial:", "0", 2, 1, false},
-    {Caption::Fixed, "MAP Version:", "150D706", 3, 0, false},
-    {Caption::Hours, nullptr, "35", 3, 1, false},
+    {FieldCaption::engineAnd(" Model"), "J150FSXECR", 0, 0, true},
+    {FieldCaption::engineAnd(" Serial"), "4466419", 1, 0, false},
+    {{}, "150 FFI PILOT", 1, 1, false},
+    {FieldCaption::fixed("Software Ver:"), "3030000", 2, 0, false},
+    {FieldCaption::fixed("ECU Serial:"), "0", 2, 1, false},
+    {FieldCaption::fixed("MAP Version:"), "150D706", 3, 0, false},
+    {FieldCaption::fromCatalogue(ERRORS32::CapHours), "35", 3, 1, false},
 }};
 
 // Spanish has six lines to English's seven: its last line stands for the

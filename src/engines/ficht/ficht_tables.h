@@ -5,6 +5,7 @@
 // Data and the actuator tests. Texts are UTF-8.
 
 #include "app/language_text.h"
+#include "link/caption_value_block.h"
 
 #include <QString>
 
@@ -18,8 +19,7 @@ inline constexpr const char *kUnitName = "OutBoard Fitch";
 // A caption is a fixed text, or the catalogue's CapEngine followed by a
 // suffix, or the catalogue's CapHours; a row's value may span both columns.
 struct IdentificationField {
-    enum class Caption { Fixed, EngineAnd, Hours, None } kind;
-    const char *caption; // the fixed text, or the suffix after CapEngine
+    unitlink::FieldCaption caption; // none: the value takes the caption's room
     const char *value;
     int row;
     int column; // 0 left, 1 right

@@ -230,10 +230,6 @@ QStringList MercruiserScreen::identificationLines() const {
     return lines;
 }
 
-void MercruiserScreen::appendProgress(const QString &bars) {
-    progressLabel->setText(progressLabel->text() + bars);
-}
-
 // ---- Engine Info ----------------------------------------------------------
 
 void MercruiserScreen::openEngineInfo() {

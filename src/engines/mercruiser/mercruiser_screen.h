@@ -88,7 +88,5 @@ private:
     void openErase();
     void eraseSelected();
 
-    void appendProgress(const QString &bars);
-
     bool faultPanelTookBar_ = false;
 };
