@@ -386,12 +386,16 @@ void EngineScreen::connectToUnit() {
     endExchange();
 }
 
-bool EngineScreen::diagnoseInList(const qint16 &faults, const QString &codeLine,
-                                  const std::function<QStringList()> &lines) {
-    const RunTickets::Ticket ticket = beginExchange(Run::Diagnosis);
+bool EngineScreen::readFromUnit(Run function, int pause) {
+    const RunTickets::Ticket ticket = beginExchange(function);
     resultList->clear();
     ui::setHourglass();
-    if (!exchangeProgress(ticket))
+    return exchangeProgress(ticket) && (pause == 0 || exchangeWait(ticket, pause));
+}
+
+bool EngineScreen::diagnoseInList(const qint16 &faults, const QString &codeLine,
+                                  const std::function<QStringList()> &lines) {
+    if (!readFromUnit(Run::Diagnosis, 0))
         return false;
     if (faults == 0) {
         endExchangeWithMessage(ERRORS32::MsgNoFaults);
@@ -410,13 +414,13 @@ void EngineScreen::recordDiagnosis(const QString &model, const QStringList &faul
                                                          : faults.join(QStringLiteral(", ")));
 }
 
-void EngineScreen::eraseAndReport(qint16 &faults) {
+void EngineScreen::eraseAndReport(qint16 &faults, const QString &erased) {
     const RunTickets::Ticket ticket = beginExchange(Run::EraseFaults);
     faults = 0;
     if (!exchangeProgress(ticket))
         return;
     appendProgress(QStringLiteral("III"));
-    endExchangeWithMessage(ERRORS32::MsgFaultsErased);
+    endExchangeWithMessage(erased);
 }
 
 LiveRun::End EngineScreen::runLiveCycles(QLabel *bar, int steps, int waitLimit,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/errors32.h"
 #include "app/window.h"
 #include "link/live_run.h"
 #include "link/run_tickets.h"
@@ -138,6 +139,9 @@ protected:
     bool exchangeProgress(const RunTickets::Ticket &ticket);
     bool exchangeWait(const RunTickets::Ticket &ticket, int limit);
     bool isCurrentRun(const RunTickets::Ticket &ticket) const { return runs_.isCurrent(ticket); }
+    // A reading: the result list emptied, the progress, then `pause` more
+    // passes of the counted wait unless it is 0. False when it gave way.
+    bool readFromUnit(Run function, int pause);
     // The end of an exchange: the arrow pointer back, the progress hidden.
     void endExchange();
     // ... of one that only reports: the result list emptied, `text` in the
@@ -152,8 +156,9 @@ protected:
     // Returns whether the reading ran to its end.
     bool diagnoseInList(const qint16 &faults, const QString &codeLine,
                         const std::function<QStringList()> &lines);
-    // Erase faults: `faults` emptied, progress ending in "III", "faults erased".
-    void eraseAndReport(qint16 &faults);
+    // Erase faults: `faults` emptied, progress ending in "III", then
+    // `erased` (by default "faults erased") in the MessagePanel.
+    void eraseAndReport(qint16 &faults, const QString &erased = ERRORS32::MsgFaultsErased);
     // Another function is starting: a running display ends after its step.
     void stopLiveRun() { liveRun_.requestStop(); }
 

@@ -59,6 +59,11 @@ void LiveGridPanel::shapeGrid(int rows, std::span<const int> columnWidths) {
     grid->resize(width + frame, height + frame);
 }
 
+void LiveGridPanel::showWithEmptyBar(QWidget *focus) {
+    stepLabel->clear();
+    host_.openPanel(this, focus, false);
+}
+
 void LiveGridPanel::clearReadings() {
     grid->clearCells();
 }

@@ -4,6 +4,7 @@
 #include "link/live_panel.h"
 #include "ui/grid.h"
 
+#include <optional>
 #include <span>
 
 class QLabel;
@@ -33,13 +34,30 @@ public:
     // it so that every column and every parameter row shows in full.
     void shapeGrid(int rows, std::span<const int> columnWidths);
 
-    // Writes a block of parameters, each with a name and unit in the language:
-    // names in `column`, units two columns to the right.
-    template <typename Block> void writeNames(const Block &block, int column) {
-        for (int row = 0; row < int(block.size()); ++row) {
-            grid->setCell(row, column, inLanguage(block[row].name));
-            grid->setCell(row, column + 2, inLanguage(block[row].unit));
-        }
+    // The two blocks of parameters: name, value and unit from these columns.
+    static constexpr int kLeftBlock = 0;
+    static constexpr int kRightBlock = 3;
+
+    // Live Data: the grid shaped, the names and units of both blocks written
+    // in the language, the run bar empty; the panel shown beside the
+    // ButtonBar, which stays enabled, with the focus on `focus` (none: it
+    // stays where it was).
+    template <typename Left, typename Right>
+    void openWithBlocks(int rows, std::span<const int> columnWidths, const Left &left,
+                        const Right &right, QWidget *focus) {
+        shapeGrid(rows, columnWidths);
+        writeNames(left, kLeftBlock);
+        writeNames(right, kRightBlock);
+        showWithEmptyBar(focus);
+    }
+
+    // Writes a block's values beside its names; `textOf(parameter)` gives
+    // a value, or nothing to leave the cell as it is.
+    template <typename Block, typename TextOf>
+    void writeValues(const Block &block, int column, const TextOf &textOf) {
+        for (int row = 0; row < int(block.size()); ++row)
+            if (const std::optional<QString> text = textOf(block[row]))
+                grid->setCell(row, column + 1, *text);
     }
 
     ui::Label *stepLabel;
@@ -47,6 +65,15 @@ public:
 
 protected:
     void clearReadings() override;
+
+private:
+    void showWithEmptyBar(QWidget *focus);
+    template <typename Block> void writeNames(const Block &block, int column) {
+        for (int row = 0; row < int(block.size()); ++row) {
+            grid->setCell(row, column, inLanguage(block[row].name));
+            grid->setCell(row, column + 2, inLanguage(block[row].unit));
+        }
+    }
 };
 
 } // namespace unitlink

@@ -15,32 +15,21 @@ DfiLivePanel::DfiLivePanel(unitlink::ScreenHost &host)
 
 void DfiLivePanel::open() {
     using namespace dfi;
-    shapeGrid(kLiveGridRows, kLiveColWidths);
-    writeNames(kLiveLeftBlock, kLeftBlockColumn);
-    writeNames(kLiveRightBlock, kRightBlockColumn);
-    stepLabel->clear();
     // The ButtonBar stays enabled and the focus stays where it is.
-    host_.openPanel(this, nullptr, false);
-}
-
-void DfiLivePanel::writeValues(int tick, bool leftBlock) {
-    using namespace dfi;
-    auto write = [this, tick](const auto &block, int column) {
-        for (int row = 0; row < int(block.size()); ++row)
-            if (block[row].shown != LiveParameter::Shown::Nothing)
-                grid->setCell(row, column + 1, liveValueText(block[row], tick));
-    };
-    if (leftBlock)
-        write(kLiveLeftBlock, kLeftBlockColumn);
-    else
-        write(kLiveRightBlock, kRightBlockColumn);
+    openWithBlocks(kLiveGridRows, kLiveColWidths, kLiveLeftBlock, kLiveRightBlock, nullptr);
 }
 
 void DfiLivePanel::run() {
-    runCycles(stepLabel, dfi::kLiveTicks, kTickWait, [this](int tick) {
-        writeValues(tick, true);
+    using namespace dfi;
+    runCycles(stepLabel, kLiveTicks, kTickWait, [this](int tick) {
+        const auto valueAt = [tick](const LiveParameter &parameter) -> std::optional<QString> {
+            if (parameter.shown == LiveParameter::Shown::Nothing)
+                return std::nullopt;
+            return liveValueText(parameter, tick);
+        };
+        writeValues(kLiveLeftBlock, kLeftBlock, valueAt);
         stepLabel->setText(stepLabel->text() + QLatin1Char('I'));
-        writeValues(tick, false);
+        writeValues(kLiveRightBlock, kRightBlock, valueAt);
         stepLabel->setText(stepLabel->text() + QLatin1Char('I'));
     });
 }

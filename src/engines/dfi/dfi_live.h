@@ -17,5 +17,4 @@ public:
 
 private:
     void run() override;
-    void writeValues(int tick, bool leftBlock);
 };

@@ -219,10 +219,7 @@ QString DfiScreen::identificationCaption() const {
 // ---- Faults ---------------------------------------------------------------
 
 void DfiScreen::diagnose() {
-    const auto ticket = beginExchange(unitlink::Run::Diagnosis);
-    resultList->clear();
-    ui::setHourglass();
-    if (!exchangeProgress(ticket) || !exchangeWait(ticket, kShortPause))
+    if (!readFromUnit(unitlink::Run::Diagnosis, kShortPause))
         return;
     appendProgress(QStringLiteral("III"));
     ui::setArrow();
@@ -253,12 +250,7 @@ void DfiScreen::diagnose() {
 }
 
 void DfiScreen::eraseFaults() {
-    ActiveFaultCount = 0;
-    const auto ticket = beginExchange(unitlink::Run::EraseFaults);
-    if (!exchangeProgress(ticket))
-        return;
-    appendProgress(QStringLiteral("III"));
-    endExchangeWithMessage(ERRORS32::MsgFaultsErased);
+    eraseAndReport(ActiveFaultCount);
 }
 
 // ---- Engine Info ----------------------------------------------------------
@@ -291,11 +283,8 @@ void DfiScreen::showSystemInfo() {
 }
 
 void DfiScreen::readRpmInfo() {
-    const auto ticket = beginExchange(unitlink::Run::RpmInfo);
-    resultList->clear();
     ActiveFaultCount = 0;
-    ui::setHourglass();
-    if (!exchangeProgress(ticket) || !exchangeWait(ticket, kShortPause))
+    if (!readFromUnit(unitlink::Run::RpmInfo, kShortPause))
         return;
     appendProgress(QStringLiteral("III"));
     for (auto *button : {seventhButton, engineInfoButton, diagnosisButton, actuatorsButton,
@@ -344,10 +333,7 @@ void DfiScreen::closeInfoResult() {
 // ---- Historic -------------------------------------------------------------
 
 void DfiScreen::readHistoric() {
-    const auto ticket = beginExchange(unitlink::Run::Historic);
-    resultList->clear();
-    ui::setHourglass();
-    if (!exchangeProgress(ticket) || !exchangeWait(ticket, kShortPause))
+    if (!readFromUnit(unitlink::Run::Historic, kShortPause))
         return;
     historicGrid->setCols(kHistoricGridCols);
     historicGrid->setRows(kHistoricGridRows);

@@ -17,29 +17,17 @@ MercruiserLivePanel::MercruiserLivePanel(unitlink::ScreenHost &host)
 
 void MercruiserLivePanel::open() {
     using namespace mercruiser;
-    shapeGrid(kLiveGridRows, kLiveColWidths);
-    writeNames(kLiveLeftBlock, kLeftBlockColumn);
-    writeNames(kLiveRightBlock, kRightBlockColumn);
-    stepLabel->clear();
-    host_.openPanel(this, exitButton, false);
-}
-
-void MercruiserLivePanel::writeValues(int step, bool leftBlock) {
-    using namespace mercruiser;
-    auto write = [this, step](const auto &block, int column) {
-        for (int row = 0; row < int(block.size()); ++row)
-            grid->setCell(row, column + 1, liveValueText(block[row], step));
-    };
-    if (leftBlock)
-        write(kLiveLeftBlock, kLeftBlockColumn);
-    else
-        write(kLiveRightBlock, kRightBlockColumn);
+    openWithBlocks(kLiveGridRows, kLiveColWidths, kLiveLeftBlock, kLiveRightBlock, exitButton);
 }
 
 void MercruiserLivePanel::run() {
-    runCycles(stepLabel, mercruiser::kLiveSteps, kStepWait, [this](int step) {
-        writeValues(step, true);
+    using namespace mercruiser;
+    runCycles(stepLabel, kLiveSteps, kStepWait, [this](int step) {
+        const auto valueAt = [step](const LiveParameter &parameter) -> std::optional<QString> {
+            return liveValueText(parameter, step);
+        };
+        writeValues(kLiveLeftBlock, kLeftBlock, valueAt);
         stepLabel->setText(stepLabel->text() + QLatin1Char('I'));
-        writeValues(step, false);
+        writeValues(kLiveRightBlock, kRightBlock, valueAt);
     });
 }

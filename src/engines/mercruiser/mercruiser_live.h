@@ -19,5 +19,4 @@ public:
 
 private:
     void run() override;
-    void writeValues(int step, bool leftBlock);
 };

@@ -34,8 +34,6 @@ inline constexpr int kLiveGridCols = 6;
 inline constexpr std::array<int, kLiveGridCols> kLiveColWidths = {3640, 800, 600, 3640, 800, 600};
 // The left block fills columns 0 to 2 (name, value, unit), the right block
 // columns 3 to 5, both from row 0.
-inline constexpr int kLeftBlockColumn = 0;
-inline constexpr int kRightBlockColumn = 3;
 extern const std::array<LiveParameter, 12> kLiveLeftBlock;
 extern const std::array<LiveParameter, 11> kLiveRightBlock;
 

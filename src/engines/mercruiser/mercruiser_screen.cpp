@@ -258,10 +258,7 @@ void MercruiserScreen::showSystemInfo() {
 }
 
 void MercruiserScreen::readRpmInfo() {
-    const auto ticket = beginExchange(unitlink::Run::RpmInfo);
-    resultList->clear();
-    ui::setHourglass();
-    if (!exchangeProgress(ticket) || !exchangeWait(ticket, kShortPause))
+    if (!readFromUnit(unitlink::Run::RpmInfo, kShortPause))
         return;
     ui::setArrow();
     rpmGrid->setCols(kRpmGridCols);
@@ -281,11 +278,8 @@ void MercruiserScreen::readRpmInfo() {
 }
 
 void MercruiserScreen::readLogInfo() {
-    const auto ticket = beginExchange(unitlink::Run::LogInfo);
-    resultList->clear();
     ActiveFaultCount = 0;
-    ui::setHourglass();
-    if (!exchangeProgress(ticket) || !exchangeWait(ticket, kShortPause))
+    if (!readFromUnit(unitlink::Run::LogInfo, kShortPause))
         return;
     ui::setArrow();
     // Normally empty already (the panel's Exit clears it), but a System Info
@@ -329,10 +323,7 @@ void MercruiserScreen::closeInfoResult() {
 // ---- Faults ---------------------------------------------------------------
 
 void MercruiserScreen::diagnose() {
-    const auto ticket = beginExchange(unitlink::Run::Diagnosis);
-    resultList->clear();
-    ui::setHourglass();
-    if (!exchangeProgress(ticket) || !exchangeWait(ticket, kShortPause))
+    if (!readFromUnit(unitlink::Run::Diagnosis, kShortPause))
         return;
     appendProgress(QStringLiteral("III"));
     ui::setArrow();
@@ -444,15 +435,8 @@ void MercruiserScreen::eraseSelected() {
     for (int i = 0; i < int(eraseOptions.size()); ++i)
         if (eraseOptions[i]->isChecked())
             option = i;
-    const auto ticket = beginExchange(unitlink::Run::EraseFaults);
     erasePanel->hide();
-    ActiveFaultCount = 0;
-    if (!exchangeProgress(ticket))
-        return;
-    appendProgress(QStringLiteral("III"));
-    endExchange();
-    resultList->clear();
     const EraseOption &erased = kEraseOptions[option];
-    showMessage(erased.catalogueMessage ? *erased.catalogueMessage
-                                        : QString::fromUtf8(erased.message));
+    eraseAndReport(ActiveFaultCount, erased.catalogueMessage ? *erased.catalogueMessage
+                                                             : QString::fromUtf8(erased.message));
 }

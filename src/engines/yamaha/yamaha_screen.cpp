@@ -191,9 +191,7 @@ void YamahaScreen::diagnose() {
     // The identification's model line, without its label.
     const QString model =
         QString::fromUtf8(kIdentificationLines[2]).section(QStringLiteral(": "), 1);
-    const auto ticket = beginExchange(unitlink::Run::Diagnosis);
-    resultList->clear();
-    if (!exchangeProgress(ticket) || !exchangeWait(ticket, kShortPause))
+    if (!readFromUnit(unitlink::Run::Diagnosis, kShortPause))
         return;
     if (ActiveFaultCount >= 1) {
         listFaults(ActiveFaultCount, inLanguage(kFaultCodeLine), linesInLanguage(kFaultLines));
