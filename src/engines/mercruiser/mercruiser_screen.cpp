@@ -1,8 +1,11 @@
 #include "engines/mercruiser/mercruiser_screen.h"
 
 #include "app/errors32.h"
-#include "engines/mercruiser/mercruiser_actuators.h"
+#include "engines/mercruiser/mercruiser_actuator_panel.h"
+#include "engines/mercruiser/mercruiser_idle_air_panel.h"
 #include "engines/mercruiser/mercruiser_live.h"
+#include "engines/mercruiser/mercruiser_location_panel.h"
+#include "engines/mercruiser/mercruiser_tachometer_panel.h"
 #include "link/bar_orders.h"
 #include "ui/controls.h"
 #include "ui/grid.h"
@@ -116,7 +119,7 @@ MercruiserScreen::MercruiserScreen() : EngineScreen(mercruiserSetup()) {
     buildFaultPanel();
     buildErasePanel();
     livePanel = new MercruiserLivePanel(*this);
-    actuators = new MercruiserActuators(*this);
+    buildActuatorPanels();
 
     connect(engineInfoButton, &QPushButton::clicked, this, [this] { openEngineInfo(); });
     connect(diagnosisButton, &QPushButton::clicked, this, [this] { diagnose(); });
@@ -126,9 +129,9 @@ MercruiserScreen::MercruiserScreen() : EngineScreen(mercruiserSetup()) {
             [this](QListWidgetItem *item) { openFaultDetail(item); });
     connect(liveDataButton, &QPushButton::clicked, livePanel,
             [panel = livePanel] { panel->open(); });
-    connect(actuatorsButton, &QPushButton::clicked, actuators, [this] {
+    connect(actuatorsButton, &QPushButton::clicked, actuatorPanel, [this] {
         stopLiveRun();
-        actuators->open();
+        actuatorPanel->open();
     });
 
     finishLoad();
@@ -221,6 +224,39 @@ void MercruiserScreen::buildErasePanel() {
 
     connect(eraseOkButton, &QPushButton::clicked, this, [this] { eraseSelected(); });
     connect(eraseExitButton, &QPushButton::clicked, this, [this] { closePanel(erasePanel); });
+}
+
+void MercruiserScreen::buildActuatorPanels() {
+    // Built in this order, the frames keep their Tab and stacking order.
+    actuatorPanel = new MercruiserActuatorPanel(*this);
+    idleAirPanel = new MercruiserIdleAirPanel(*this);
+    tachometerPanel = new MercruiserTachometerPanel(*this);
+    locationPanel = new MercruiserLocationPanel(*this);
+
+    // A test panel opened from the ActuatorPanel takes its place; the test
+    // panel's Exit ends the actuator tests.
+    connect(actuatorPanel, &MercruiserActuatorPanel::idleAirStarted, idleAirPanel,
+            &MercruiserIdleAirPanel::open);
+    connect(actuatorPanel, &MercruiserActuatorPanel::tachometerChosen, tachometerPanel,
+            &MercruiserTachometerPanel::open);
+    connect(actuatorPanel, &MercruiserActuatorPanel::locationChosen, locationPanel,
+            &MercruiserLocationPanel::open);
+    connect(idleAirPanel, &MercruiserIdleAirPanel::takingOver, actuatorPanel,
+            &MercruiserActuatorPanel::giveWay);
+    connect(tachometerPanel, &MercruiserTachometerPanel::takingOver, actuatorPanel,
+            &MercruiserActuatorPanel::giveWay);
+    connect(locationPanel, &MercruiserLocationPanel::takingOver, actuatorPanel,
+            &MercruiserActuatorPanel::giveWay);
+    connect(idleAirPanel, &MercruiserIdleAirPanel::closing, actuatorPanel,
+            &MercruiserActuatorPanel::close);
+    connect(locationPanel, &MercruiserLocationPanel::closing, actuatorPanel,
+            &MercruiserActuatorPanel::close);
+    // The tachometer's Exit also empties the warning of a test chosen before it.
+    connect(tachometerPanel, &MercruiserTachometerPanel::closing, actuatorPanel,
+            [panel = actuatorPanel] {
+                panel->close();
+                panel->clearWarning();
+            });
 }
 
 QStringList MercruiserScreen::identificationLines() const {

@@ -6,8 +6,11 @@
 #include <array>
 
 class LoadedWindow;
-class MercruiserActuators;
+class MercruiserActuatorPanel;
+class MercruiserIdleAirPanel;
 class MercruiserLivePanel;
+class MercruiserLocationPanel;
+class MercruiserTachometerPanel;
 class QListWidgetItem;
 class QRadioButton;
 namespace ui {
@@ -60,7 +63,11 @@ public:
     ui::CommandButton *eraseExitButton;
 
     MercruiserLivePanel *livePanel;
-    MercruiserActuators *actuators;
+    // The actuator tests: the ActuatorPanel opens the others in its place.
+    MercruiserActuatorPanel *actuatorPanel;
+    MercruiserIdleAirPanel *idleAirPanel;
+    MercruiserTachometerPanel *tachometerPanel;
+    MercruiserLocationPanel *locationPanel;
 
 protected:
     QStringList identificationLines() const override;
@@ -69,6 +76,7 @@ private:
     void buildInfoPanels();
     void buildFaultPanel();
     void buildErasePanel();
+    void buildActuatorPanels();
 
     // Engine Info.
     void openEngineInfo();
