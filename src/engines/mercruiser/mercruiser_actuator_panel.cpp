@@ -3,7 +3,7 @@
 #include "app/errors32.h"
 #include "link/cylinder_panel.h"
 #include "link/screen_areas.h"
-#include "link/timed_bar.h"
+#include "link/timed_test_panel.h"
 #include "ui/controls.h"
 #include "ui/pointer.h"
 #include "ui/twips.h"
@@ -12,8 +12,6 @@ using namespace mercruiser;
 
 namespace {
 
-constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
-constexpr Qt::Alignment kCentred = Qt::AlignCenter;
 constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
 
 QString text(const char *utf8) {
@@ -66,20 +64,13 @@ void MercruiserActuatorPanel::buildActuatorPanel() {
     ui::place(exitButton_, 8520, 4320, 1440, 420);
 
     // The PerformingTestPanel stands over the middle of the ActuatorPanel.
-    performingPanel_ = ui::frame(QStringLiteral("Frame21"), text(kPerformingTest), actuatorPanel_);
-    ui::place(performingPanel_, 3240, 1500, 6720, 1200);
-    progressLabel_ = ui::label(QStringLiteral("Label10"), QString(), performingPanel_);
-    progressLabel_->setAlignment(kLeft);
-    ui::place(progressLabel_, 120, 330, 6480, 300);
-    cancelButton_ =
-        new ui::CommandButton(QStringLiteral("Command43"), text(kCancelCaption), performingPanel_);
-    ui::place(cancelButton_, 5280, 720, 1320, 375);
-    performingPanel_->hide();
+    performing_ = new unitlink::TimedTestPanel(actuatorPanel_, QStringLiteral("Frame21"),
+                                               {3240, 1500, 6720, 1200});
     actuatorPanel_->hide();
 
     connect(startButton_, &QPushButton::clicked, this, [this] { start(); });
     connect(exitButton_, &QPushButton::clicked, this, [this] { exitActuatorPanel(); });
-    connect(cancelButton_, &QPushButton::clicked, this, [this] { cancel(); });
+    connect(performing_, &unitlink::TimedTestPanel::cancelPressed, this, [this] { cancel(); });
 }
 
 void MercruiserActuatorPanel::buildCylinderPanel() {
@@ -100,7 +91,7 @@ void MercruiserActuatorPanel::open() {
     host_.liveRun().requestStop();
     runs_.end();
     cylinders_->panel->hide();
-    performingPanel_->hide();
+    performing_->panel->hide();
     titleLabel_->setText(text(kChooseTest));
     instructionLabel_->clear();
     warningLabel_->clear();
@@ -202,31 +193,16 @@ ui::CommandButton *MercruiserActuatorPanel::buttonOf(TestCode code) const {
 // PerformingTestPanel: the fuel-pump and buzzer tests
 
 void MercruiserActuatorPanel::runTimedTest() {
-    const unitlink::PanelRuns::Wait wait = runs_.begin();
-    progressLabel_->clear();
     instructionLabel_->clear();
-    performingPanel_->show();
-    performingPanel_->raise();
-    cancelButton_->setFocus();
     startButton_->setEnabled(false);
     exitButton_->setEnabled(false);
-
-    if (!unitlink::runTimedBar(progressLabel_, kLeft, wait))
-        return;
-    progressLabel_->setAlignment(kCentred);
-    progressLabel_->setText(ERRORS32::MsgEndProcess);
-    ui::setArrow();
-    cancelButton_->setText(ERRORS32::CapExit);
-    ui::focusIfReachable(cancelButton_);
+    performing_->run(runs_.begin());
 }
 
 void MercruiserActuatorPanel::cancel() {
     runs_.end(); // a test still running ends at its next wait
-    progressLabel_->setAlignment(kLeft);
-    progressLabel_->clear();
-    performingPanel_->hide();
+    performing_->reset();
     startButton_->setEnabled(false);
-    performingPanel_->setTitle(text(kPerformingTest));
     startButton_->setText(text(kOkCaption));
     backToChooseTest();
 }

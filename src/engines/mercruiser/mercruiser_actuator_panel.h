@@ -13,6 +13,7 @@ class CommandButton;
 } // namespace ui
 namespace unitlink {
 class CylinderPanel;
+class TimedTestPanel;
 } // namespace unitlink
 
 // The ActuatorPanel of the Mercruiser screen: seven test buttons, the chosen
@@ -69,9 +70,7 @@ private:
     ui::CommandButton *startButton_;
     ui::CommandButton *exitButton_;
 
-    QGroupBox *performingPanel_;
-    QLabel *progressLabel_;
-    ui::CommandButton *cancelButton_;
+    unitlink::TimedTestPanel *performing_;
 
     unitlink::CylinderPanel *cylinders_;
 };

@@ -54,8 +54,6 @@ const TestNotices *noticesFor(TestCode code);
 inline constexpr const char *kChooseTest = "Choose Test";
 inline constexpr const char *kStartCaption = "Start";
 inline constexpr const char *kOkCaption = "Ok";
-inline constexpr const char *kPerformingTest = "Performing Test";
-inline constexpr const char *kCancelCaption = "Cancel";
 extern const LanguageText kPressStart;
 
 // CylinderPanel: a row label is the word of the test, a space and the row number.
