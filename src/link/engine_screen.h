@@ -138,7 +138,6 @@ protected:
     RunTickets::Ticket beginExchange(Run function);
     bool exchangeProgress(const RunTickets::Ticket &ticket);
     bool exchangeWait(const RunTickets::Ticket &ticket, int limit);
-    bool isCurrentRun(const RunTickets::Ticket &ticket) const { return runs_.isCurrent(ticket); }
     // A reading: the result list emptied, the progress, then `pause` more
     // passes of the counted wait unless it is 0. False when it gave way.
     bool readFromUnit(Run function, int pause);
@@ -161,8 +160,6 @@ protected:
     void eraseAndReport(qint16 &faults, const QString &erased = ERRORS32::MsgFaultsErased);
     // Another function is starting: a running display ends after its step.
     void stopLiveRun() { liveRun_.requestStop(); }
-
-    ui::CommandButton *barButton(BarButton role) const;
 
     // A Diagnosis that ran to its end goes into the history: now, under the
     // make the main menu gives this screen, with `model` and the `faults`
@@ -195,6 +192,7 @@ private:
     QLabel *messageLabel;
     ui::CommandButton *messageExitButton;
 
+    ui::CommandButton *barButton(BarButton role) const;
     void buildButtonBar();
     void buildIdentificationPanel();
     void buildProgressAndMessagePanels();
