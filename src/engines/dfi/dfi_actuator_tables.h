@@ -50,8 +50,6 @@ inline constexpr qint16 kFuelInjectorTest = 3;
 inline constexpr const char *kChooseTest = "Choose Test";
 inline constexpr const char *kOkCaption = "Ok";
 inline constexpr const char *kStartCaption = "Start";
-inline constexpr const char *kPerformingTest = "Performing Test";
-inline constexpr const char *kCancelCaption = "Cancel";
 // Four line breaks, then the prompt, on the first text label.
 inline constexpr const char *kPromptLines = "\r\r\r\r";
 extern const LanguageText kPressStart;

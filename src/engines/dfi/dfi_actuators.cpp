@@ -4,7 +4,7 @@
 #include "engines/dfi/dfi_actuator_tables.h"
 #include "link/cylinder_panel.h"
 #include "link/screen_areas.h"
-#include "link/timed_bar.h"
+#include "link/timed_test_panel.h"
 #include "ui/controls.h"
 #include "ui/pointer.h"
 #include "ui/twips.h"
@@ -15,8 +15,6 @@ using namespace dfi;
 
 namespace {
 
-constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
-constexpr Qt::Alignment kCentred = Qt::AlignCenter;
 constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
 
 QString text(const char *utf8) {
@@ -69,21 +67,15 @@ void DfiActuators::buildActuatorPanel() {
         new ui::CommandButton(QStringLiteral("Command18"), ERRORS32::CapExit, actuatorPanel);
     ui::place(exitButton, 8520, 4320, 1440, 420);
 
-    // The TestRunPanel stands over the middle of the actuator panel.
-    testRunPanel = ui::frame(QStringLiteral("Frame16"), text(kPerformingTest), actuatorPanel);
-    ui::place(testRunPanel, 3240, 1500, 6720, 1200);
-    runLabel = ui::label(QStringLiteral("Label10"), QString(), testRunPanel);
-    runLabel->setAlignment(kLeft);
-    ui::place(runLabel, 120, 330, 6480, 300);
-    cancelButton =
-        new ui::CommandButton(QStringLiteral("Command43"), text(kCancelCaption), testRunPanel);
-    ui::place(cancelButton, 5280, 720, 1320, 375);
-    testRunPanel->hide();
+    // The TestRunPanel stands over the middle of the actuator panel, over
+    // the first text (emptied while a test runs) and clear of the second.
+    testRun = new unitlink::TimedTestPanel(actuatorPanel, QStringLiteral("Frame16"),
+                                           {3240, 1380, 6720, 1200});
     actuatorPanel->hide();
 
     connect(okButton, &QPushButton::clicked, this, [this] { confirm(); });
     connect(exitButton, &QPushButton::clicked, this, [this] { exitActuatorPanel(); });
-    connect(cancelButton, &QPushButton::clicked, this, [this] { cancel(); });
+    connect(testRun, &unitlink::TimedTestPanel::cancelPressed, this, [this] { cancel(); });
 }
 
 void DfiActuators::buildCylinderPanel() {
@@ -100,7 +92,7 @@ void DfiActuators::buildCylinderPanel() {
 void DfiActuators::open() {
     runs_.end(); // whatever was left running on these panels ends
     cylinders->panel->hide();
-    testRunPanel->hide();
+    testRun->panel->hide();
     testNameLabel->setText(text(kChooseTest));
     firstTextLabel->clear();
     secondTextLabel->clear();
@@ -144,30 +136,15 @@ void DfiActuators::confirm() {
 }
 
 void DfiActuators::runTimedTest() {
-    const unitlink::PanelRuns::Wait wait = runs_.begin();
-    runLabel->clear();
     firstTextLabel->clear();
-    testRunPanel->show();
-    testRunPanel->raise();
-    cancelButton->setFocus();
     okButton->setEnabled(false);
     exitButton->setEnabled(false);
-
-    if (!unitlink::runTimedBar(runLabel, kLeft, wait))
-        return;
-    runLabel->setAlignment(kCentred);
-    runLabel->setText(ERRORS32::MsgEndProcess);
-    ui::setArrow();
-    cancelButton->setText(ERRORS32::CapExit);
-    ui::focusIfReachable(cancelButton);
+    testRun->run(runs_.begin());
 }
 
 void DfiActuators::cancel() {
     runs_.end(); // a run still going ends at its next wait
-    runLabel->setAlignment(kLeft);
-    runLabel->clear();
-    testRunPanel->hide();
-    testRunPanel->setTitle(text(kPerformingTest));
+    testRun->reset();
     okButton->setEnabled(false);
     okButton->setText(text(kOkCaption));
     // Cancel keeps the caption the end of a run gave it.

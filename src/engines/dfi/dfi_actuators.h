@@ -12,6 +12,7 @@ class Label;
 } // namespace ui
 namespace unitlink {
 class CylinderPanel;
+class TimedTestPanel;
 } // namespace unitlink
 
 // The actuator tests of the Mercury DFI screen: the actuator panel with its
@@ -58,9 +59,7 @@ public:
     ui::CommandButton *okButton;
     ui::CommandButton *exitButton;
 
-    QGroupBox *testRunPanel;
-    ui::Label *runLabel;
-    ui::CommandButton *cancelButton;
+    unitlink::TimedTestPanel *testRun;
 
     unitlink::CylinderPanel *cylinders;
 };
