@@ -69,9 +69,10 @@ void DfiActuators::buildActuatorPanel() {
         new ui::CommandButton(QStringLiteral("Command18"), ERRORS32::CapExit, actuatorPanel);
     ui::place(exitButton, 8520, 4320, 1440, 420);
 
-    // The TestRunPanel stands over the middle of the actuator panel.
+    // The TestRunPanel stands over the middle of the actuator panel, over
+    // the first text (emptied while a test runs) and clear of the second.
     testRunPanel = ui::frame(QStringLiteral("Frame16"), text(kPerformingTest), actuatorPanel);
-    ui::place(testRunPanel, 3240, 1500, 6720, 1200);
+    ui::place(testRunPanel, 3240, 1380, 6720, 1200);
     runLabel = ui::label(QStringLiteral("Label10"), QString(), testRunPanel);
     runLabel->setAlignment(kLeft);
     ui::place(runLabel, 120, 330, 6480, 300);
