@@ -73,6 +73,7 @@ void CylinderPanel::open(const QString &title, const QString &rowWord, const QSt
     nameRows();
     for (auto *toggle : std::as_const(toggles))
         toggle->setText(idleCaption_);
+    nameIndicators();
     panel->setTitle(title_);
     host_.openPanel(panel, exitButton, false);
 }
@@ -84,6 +85,7 @@ void CylinderPanel::chooseRow(int row) {
     resetRows();
     setIndicator(row, true);
     toggles[row]->setText(chosenCaption_);
+    nameIndicators();
 }
 
 bool CylinderPanel::run(const std::function<bool(int)> &wait) {
@@ -101,6 +103,7 @@ bool CylinderPanel::run(const std::function<bool(int)> &wait) {
     // The rows and the caption are written afresh, as at the opening.
     resetRows();
     nameRows();
+    nameIndicators();
     panel->setTitle(title_);
     startButton->setEnabled(false);
     ui::focusIfReachable(exitButton);
@@ -125,6 +128,13 @@ void CylinderPanel::resetRows() {
 void CylinderPanel::nameRows() {
     for (int row = 0; row < rowNames.size(); ++row)
         rowNames[row]->setText(rowWord_ + QLatin1Char(' ') + QString::number(row + 1));
+}
+
+void CylinderPanel::nameIndicators() {
+    // What the colour tells a sighted user: the row and the state its toggle reads.
+    for (int row = 0; row < indicators.size(); ++row)
+        indicators[row]->setAccessibleName(rowNames[row]->text() + QLatin1Char(' ') +
+                                           toggles[row]->text());
 }
 
 void CylinderPanel::setIndicator(int row, bool chosen) {

@@ -66,6 +66,7 @@ private:
     void chooseRow(int row);
     void resetRows();
     void nameRows();
+    void nameIndicators();
     void setIndicator(int row, bool chosen);
 
     ScreenHost &host_;

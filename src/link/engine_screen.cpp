@@ -53,6 +53,9 @@ void EngineScreen::buildButtonBar() {
 
     resultList = ui::listBox(QStringLiteral("List1"), buttonBarFrame);
     ui::place(resultList, 120, 2580, 4560, 4020);
+    // The list may not grow past the ButtonBar: a line longer than it goes
+    // on on the next, rather than past the right edge.
+    resultList->setWordWrap(true);
 
     auto stripButton = [this](const char *name, const char *caption, int left) {
         auto *button =

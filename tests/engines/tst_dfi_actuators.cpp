@@ -159,6 +159,7 @@ private slots:
         press(screen, "Command40(5)");
         press(screen, "Command40(2)"); // the mark moves
         QCOMPARE(rows(screen), marked);
+        QCOMPARE(announcedAs(screen, "Shape1(2)"), thirdRow + marked[2].mid(1));
         QVERIFY(isEnabled(screen, "Command42"));
         QCOMPARE(textOf(screen, "Label14"), language == 1 ? QStringLiteral("Pulse Start")
                                                           : QStringLiteral("Press Start Button"));

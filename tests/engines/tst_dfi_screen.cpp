@@ -134,8 +134,10 @@ private slots:
                                                "98DI135U.C38", " ", "PWR RLY 81-99 Ohm"}));
         QCOMPARE(lines.last(), QStringLiteral("TOP FUSE-FUEL PUMP"));
         QVERIFY(isShown(screen, "List3") && !isShown(screen, "MSFlexGrid3"));
-        QCOMPARE(twipsAt(screen, "Frame11").y(), 480);
-        QCOMPARE(twipsAt(screen, "Command36"), QPoint(1200, 5280));
+        QCOMPARE(twipsAt(screen, "Frame11").y(), 120); // over the identification panel whole
+        QCOMPARE(twipsAt(screen, "Command36"), QPoint(1200, 5640));
+        auto *list = find<QListWidget>(screen, "List3"); // its last line in view
+        QVERIFY(list->visualItemRect(list->item(23)).bottom() < list->viewport()->height());
         QCOMPARE(focusName(screen), QStringLiteral("Command36"));
         QVERIFY(barIs(screen, false));
         press(screen, "Command36");
@@ -176,7 +178,7 @@ private slots:
         QVERIFY(isShown(screen, "MSFlexGrid3") && !isShown(screen, "List3"));
         QCOMPARE(twipsAt(screen, "Command36"), QPoint(120, 3300));
         QCOMPARE(twipsAt(screen, "Command44").y(), 3300);
-        QCOMPARE(twipsAt(screen, "Frame11").y(), 1800);
+        QCOMPARE(twipsAt(screen, "Frame11").y(), 2040); // below the identification panel
         QVERIFY(barIs(screen, false));
         QCOMPARE(focusName(screen), QStringLiteral("Command36"));
         press(screen, "Command44");
@@ -213,6 +215,8 @@ private slots:
         QCOMPARE(QStringList({col0[0], col1[0]}), QStringList({"Fault", "Occurred"}));
         QCOMPARE(col1.mid(13, 5), QStringList({"3", "0", "25", "24", "25"}));
         QCOMPARE(col0[22] + col1[22] + col0[31], QString());
+        auto *grid = find<ui::Grid>(screen, "MSFlexGrid2"); // every counter in view
+        QVERIFY(grid->rowViewportPosition(22) <= grid->viewport()->height());
         QVERIFY(barIs(screen, false));
         QCOMPARE(focusName(screen), QStringLiteral("Command37"));
         press(screen, "Command37");

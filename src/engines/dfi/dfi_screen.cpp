@@ -40,21 +40,29 @@ QString text(const char *utf8) {
     return QString::fromUtf8(utf8);
 }
 
-// The InfoResultPanel is laid out for the reading it shows: System Info's
-// tall list on the right half of the screen, R.P.M. Info's grid lower down.
+// The InfoResultPanel is laid out for the reading it shows. System Info's
+// list is too tall for the function-panel area: it takes the right half of
+// the screen, over the identification panel as well, so that all its lines
+// show. R.P.M. Info's grid fits below the identification panel.
 constexpr int kInfoResultLeft = 5040;
 constexpr int kInfoResultWidth = 5130;
-constexpr QRect kSystemInfoFrame{kInfoResultLeft, 480, kInfoResultWidth, 5655};
-constexpr QRect kSystemInfoList{120, 300, 4890, 4860};
-constexpr int kSystemInfoExitTop = 5280;
-constexpr QRect kRpmInfoFrame{kInfoResultLeft, 1800, kInfoResultWidth, 3800};
+constexpr QRect kSystemInfoFrame{kInfoResultLeft, 120, kInfoResultWidth, 6120};
+constexpr QRect kSystemInfoList{120, 300, 4890, 5220};
+constexpr int kSystemInfoExitTop = 5640;
+constexpr QRect kRpmInfoFrame{kInfoResultLeft, 2040, kInfoResultWidth, 3800};
 constexpr int kRpmInfoTop = 3300; // Exit and Erase
 constexpr int kRpmInfoExitLeft = 120;
 constexpr int kInfoExitRestLeft = 1200; // where Exit goes back to
 constexpr QSize kInfoButton{1440, 375};
 
-// A grid sized to show every column, and every row unless it scrolls.
-void fitGrid(ui::Grid *grid, int visibleRows, bool scrolls) {
+// Historic's counters do not all fit the wide panel area: the panel covers
+// the whole ButtonBar, which it keeps disabled, and the identification panel.
+constexpr QRect kHistoricArea{120, 120, 10080, 6840};
+
+// A grid sized to show every column and its first visibleRows rows; it
+// scrolls when it has more.
+void fitGrid(ui::Grid *grid, int visibleRows) {
+    const bool scrolls = visibleRows < grid->rowCount();
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     int width = 2 * grid->frameWidth();
@@ -65,7 +73,7 @@ void fitGrid(ui::Grid *grid, int visibleRows, bool scrolls) {
     int height = 2 * grid->frameWidth();
     for (int row = 0; row < visibleRows; ++row)
         height += grid->rowHeight(row);
-    grid->resize(width, scrolls ? grid->height() : height);
+    grid->resize(width, height);
 }
 
 } // namespace
@@ -149,14 +157,12 @@ void DfiScreen::buildInfoPanels() {
 }
 
 void DfiScreen::buildHistoricPanel() {
-    // The counters' grid is wider than the function-panel area; the panel
-    // keeps the ButtonBar disabled, so it may lie over the ButtonBar too.
-    const QRect area = unitlink::kWidePanelArea;
+    const QRect area = kHistoricArea;
     historicPanel = ui::frame(QStringLiteral("Frame12"), text(kHistoricCaption), this);
     ui::place(historicPanel, area);
     historicGrid = new ui::Grid(historicPanel);
     historicGrid->setObjectName(QStringLiteral("MSFlexGrid2"));
-    ui::place(historicGrid, 240, 360, 6000, 3900);
+    historicGrid->move(ui::pixels(240), ui::pixels(360));
     historicExitButton =
         new ui::CommandButton(QStringLiteral("Command37"), text(kInfoExitCaption), historicPanel);
     ui::place(historicExitButton, area.width() - 1680, area.height() - 600, 1440, 420);
@@ -276,10 +282,7 @@ void DfiScreen::showSystemInfo() {
     ui::place(infoResultPanel, kSystemInfoFrame);
     rpmGrid->hide();
     infoList->show();
-    infoResultPanel->show();
-    infoResultPanel->raise();
-    ui::focusIfReachable(infoResultExitButton);
-    DisableButtonBar();
+    openPanel(infoResultPanel, infoResultExitButton);
 }
 
 void DfiScreen::readRpmInfo() {
@@ -304,19 +307,17 @@ void DfiScreen::readRpmInfo() {
         rpmGrid->setCell(i + 1, 0, text(kRpmBands[i].label));
         rpmGrid->setCell(i + 1, 1, unitlink::fixedDecimalsText(kRpmBands[i].hours, 2));
     }
-    fitGrid(rpmGrid, kRpmGridRows, false);
+    fitGrid(rpmGrid, kRpmGridRows);
 
     infoList->hide();
     rpmGrid->show();
     infoResultExitButton->move(ui::pixels(kRpmInfoExitLeft), ui::pixels(kRpmInfoTop));
     ui::place(infoResultPanel, kRpmInfoFrame);
-    infoResultPanel->show();
-    infoResultPanel->raise();
-    progressPanel->hide();
     infoEraseButton->move(infoEraseButton->x(), ui::pixels(kRpmInfoTop));
     infoEraseButton->show();
-    ui::focusIfReachable(infoResultExitButton);
-    DisableButtonBar();
+    // A panel left open in the function-panel area would stick out below it.
+    openPanel(infoResultPanel, infoResultExitButton);
+    progressPanel->hide();
 }
 
 void DfiScreen::closeInfoResult() {
@@ -342,7 +343,8 @@ void DfiScreen::readHistoric() {
         historicGrid->setCell(0, col, text(kHistoricHeading[col]));
         historicGrid->setColWidth(col, kHistoricColWidths[col]);
     }
-    fitGrid(historicGrid, kHistoricGridRows, true);
+    // The heading and every counter; the empty rows under them scroll.
+    fitGrid(historicGrid, 1 + int(kHistoricCounters.size()));
     appendProgress(QStringLiteral("III"));
     for (int i = 0; i < int(kHistoricCounters.size()); ++i) {
         historicGrid->setCell(i + 1, 0, inLanguage(kHistoricCounters[i].name));
