@@ -86,9 +86,8 @@ void MercruiserActuatorPanel::buildCylinderPanel() {
 // ActuatorPanel
 
 void MercruiserActuatorPanel::open() {
-    // Another function is starting: a running live display ends, and so
-    // does a test left running on these panels.
-    host_.liveRun().requestStop();
+    // A test left running on these panels ends (the skeleton has already
+    // stopped a running live display: Actuators is a ButtonBar function).
     runs_.end();
     cylinders_->panel->hide();
     performing_->panel->hide();

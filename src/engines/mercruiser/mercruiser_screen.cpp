@@ -129,10 +129,8 @@ MercruiserScreen::MercruiserScreen() : EngineScreen(mercruiserSetup()) {
             [this](QListWidgetItem *item) { openFaultDetail(item); });
     connect(liveDataButton, &QPushButton::clicked, livePanel,
             [panel = livePanel] { panel->open(); });
-    connect(actuatorsButton, &QPushButton::clicked, actuatorPanel, [this] {
-        stopLiveRun();
-        actuatorPanel->open();
-    });
+    connect(actuatorsButton, &QPushButton::clicked, actuatorPanel,
+            [this] { actuatorPanel->open(); });
 
     finishLoad();
 }
@@ -269,7 +267,6 @@ QStringList MercruiserScreen::identificationLines() const {
 // ---- Engine Info ----------------------------------------------------------
 
 void MercruiserScreen::openEngineInfo() {
-    stopLiveRun();
     DetailLock = 1;
     infoOptions[0]->setChecked(true);
     openPanel(infoPanel, infoExitButton);
@@ -457,7 +454,6 @@ void MercruiserScreen::readHistoric() {
 }
 
 void MercruiserScreen::openErase() {
-    stopLiveRun();
     DetailLock = 1;
     erasePanel->setTitle(inLanguage(kEraseCaption));
     for (int i = 0; i < int(eraseOptions.size()); ++i)
